@@ -1,0 +1,44 @@
+#include "app/list_dlg.h"
+
+#include <cstdio>
+
+#include "res/resource_ids.h"
+
+CListDlg::CListDlg(Framework& framework, Leaderboard& leaderboard, CDialog* owner)
+    : CDialog(framework, IDD_LIST, owner), m_leaderboard(leaderboard) {}
+
+void CListDlg::DoDataExchange(CDataExchange* dx) { DDX_Control(dx, IDC_LIST, m_list); }
+
+bool CListDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  m_list.SetExtendedStyle(m_list.GetExtendedStyle() | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+  FillList();
+  return true;
+}
+
+void CListDlg::OnCommand(int id) {
+  if (id == IDC_CLEAR) OnClear();
+}
+
+void CListDlg::FillList() {
+  m_list.InsertColumn(0, "名次", LVCFMT_LEFT);
+  m_list.InsertColumn(1, "姓名", LVCFMT_LEFT);
+  m_list.InsertColumn(2, "分数", LVCFMT_LEFT);
+  for (int k = 0; k < LEADERBOARD_SIZE; ++k) {
+    char place[16];
+    char score[64];
+    std::snprintf(place, sizeof place, "%02d", k + 1);
+    std::snprintf(score, sizeof score, "%.0lf", m_leaderboard.entries[k].score);
+    m_list.InsertItem(k, place);
+    m_list.SetItemText(k, 1, m_leaderboard.entries[k].name);
+    m_list.SetItemText(k, 2, score);
+  }
+  for (int column = 0; column < 3; ++column) m_list.SetColumnWidth(column, LVSCW_AUTOSIZE_USEHEADER);
+}
+
+void CListDlg::OnClear() {
+  m_leaderboard.ClearLeaderboard();
+  m_list.DeleteAllItems();
+  for (int i = 0; i < 3; ++i) m_list.DeleteColumn(0);
+  FillList();
+}

@@ -1,0 +1,36 @@
+#include "app/list_dlg.h"
+#include "game/game_dlg.h"
+#include "res/resource_ids.h"
+
+namespace {
+
+struct CommandRoute {
+  int id;
+  void (CGameDlg::*handler)();
+};
+
+// The game window's menu commands and their handlers.
+constexpr CommandRoute kCommandRoutes[] = {
+    {ID_GAME_NEW, &CGameDlg::NewGame},
+    {ID_GAME_LEADERBOARD, &CGameDlg::OnLeaderboard},
+    {ID_GAME_EXIT, &CGameDlg::OnExit},
+};
+
+}  // namespace
+
+void CGameDlg::OnCommand(int id) {
+  for (const CommandRoute& route : kCommandRoutes) {
+    if (route.id == id) {
+      (this->*route.handler)();
+      return;
+    }
+  }
+}
+
+void CGameDlg::OnLeaderboard() {
+  CListDlg dialog(GetFramework(), m_leaderboard, this);
+  dialog.DoModal();
+}
+
+// Ends the game window as Esc and the close box do; its destruction writes the leaderboard.
+void CGameDlg::OnExit() { OnCancel(); }

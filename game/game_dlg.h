@@ -1,0 +1,96 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "game/game_state.h"
+#include "game/score_popup.h"
+#include "model/board.h"
+#include "platform/dc.h"
+#include "platform/dialog.h"
+#include "storage/leaderboard.h"
+
+// The game window: it owns the one game in progress and receives every event. Its handlers
+// live with the subsystem that defines them: game/ plays, view/ draws, storage/ reads and
+// writes files, app/ runs the menu commands.
+class CGameDlg : public CDialog {
+ public:
+  explicit CGameDlg(Framework& framework, CDialog* parent = nullptr);
+
+  // --- Events (routed here by the back end) ---
+  void OnTimer(int id) override;
+  void OnOK() override;
+  void OnLButtonDown(unsigned flags, CPoint point) override;
+  void OnLButtonDblClk(unsigned flags, CPoint point) override;
+  void OnRButtonDown(unsigned flags, CPoint point) override;
+  void OnMouseMove(unsigned flags, CPoint point) override;
+  void OnCommand(int id) override;
+
+  // --- Game play ---
+  // Empties the board and lays a drain and a source at random.
+  void ResetBoard();
+  // Menu "new game": fresh board and queue, score 10, Playing, water every 5 s.
+  void NewGame();
+  // Moves the queue on by one piece and deals a fresh kind into slot 0.
+  void DealNewPiece();
+  // Stops the water timer and starts it at the interval the state and fast-forward ask for.
+  void RestartWaterTimer();
+  // One water step over the whole board, with its scoring and the end of the game.
+  void WaterTick();
+  // Pointer position, discard-button hover and cursor hiding, every 30 ms.
+  void HoverTick();
+  // Popups rise one pixel; the window is repainted.
+  void AnimationTick();
+  // Records a rising score text unless fast-forward is on or the game is not Playing.
+  void AddScorePopup(int x, int y, std::string_view text, COLORREF textColor,
+                     COLORREF outlineColor);
+  // Final score message and, for a qualifying score, name dialog and leaderboard.
+  void AnnounceGameOver();
+
+  // --- Menu commands ---
+  void OnLeaderboard();
+  void OnExit();
+
+  // --- Presentation ---
+  // Rebuilds the board picture from scratch (true) or draws each square's water front (false).
+  void RedrawBoard(bool rebuild);
+
+  // --- Game fields ---
+  Leaderboard m_leaderboard;
+  CDC m_dcSprites;
+  CBitmap m_bmpSprites;
+  CDC m_dcBoard;
+  CBitmap m_bmpBoard;
+  CDC m_dcBack;
+  CBitmap m_bmpBack;
+  bool m_cursorShown = true;
+  bool m_mouseMoved = false;
+  int m_overDiscard = 0;
+  int m_fastForward = 0;
+  double m_score = 0.0;
+  std::array<CFont, 2> m_fonts;
+  std::array<ScorePopup, POPUP_RING_SIZE> m_popups;
+  int m_popupNext = 0;
+  int m_state = Playing;
+  Board m_board;
+  std::array<int, 3> m_queue{};
+  int m_current = 0;
+
+  // The name the name dialog offers: unset until the first qualifying game of the run.
+  static std::optional<std::string> s_lastName;
+
+ private:
+  void ReRollSlotZero(int reRollModulus);
+  // One square's turn in the water step; true when it made progress.
+  bool StepSquare(int col, int row);
+  // The water has stopped: announce the end once, drain the board and replay at 30 ms.
+  void EndOfFlow();
+  // Lays the carried piece on (col, row) if the square takes it.
+  void LayPiece(int col, int row, CPoint point);
+  // Whether a piece of this template laid at (col, row) faces a port of a neighbour.
+  bool MeetsNeighbour(const PipeCell& piece, int col, int row) const;
+  void ShowCursor(bool show);
+};

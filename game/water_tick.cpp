@@ -1,0 +1,99 @@
+#include "game/board_geometry.h"
+#include "game/game_dlg.h"
+#include "res/resource_ids.h"
+
+namespace {
+
+// The score for water reaching the drain's grate; the popup shows the same amount.
+constexpr double GOAL_BONUS = 100.0;
+constexpr double WATER_STEP_POINTS = 2.0;
+constexpr double SPILL_POINTS = 2.0;
+
+// How water standing at a port crosses to the neighbour, in PORT_SIDES order. Squares above
+// and to the left have had their turn in this sweep, so water handed to them is wet at once
+// and earns its points here; squares below and to the right take their turn later and turn
+// arriving water wet themselves. Either way water crosses exactly one node per step.
+struct HandOver {
+  int fill;
+  bool movedHere;
+  int anchorDx;  // where a spill's popup stands, relative to the square's corner
+  int anchorDy;
+};
+
+constexpr HandOver kHandOvers[PORT_COUNT] = {
+    {FILL_WET, true, 0, -10},
+    {FILL_ARRIVING, false, 0, 9},
+    {FILL_WET, true, -9, 0},
+    {FILL_ARRIVING, false, 19, 0},
+};
+
+}  // namespace
+
+void CGameDlg::WaterTick() {
+  bool progress = false;
+  for (int col = 0; col < BOARD_SIZE; ++col) {
+    for (int row = 0; row < BOARD_SIZE; ++row) {
+      if (StepSquare(col, row)) progress = true;
+    }
+  }
+  if (!progress) EndOfFlow();
+  RedrawBoard(false);
+  Invalidate(false);
+}
+
+bool CGameDlg::StepSquare(int col, int row) {
+  PipeCell& cell = m_board[CellIndex(col, row)];
+  int bits = cell.FlowStep();
+  bool progress = false;
+  const int x = SquareLeft(col);
+  const int y = SquareTop(row);
+
+  for (int port = 0; port < PORT_COUNT; ++port) {
+    int index = 0;
+    if ((bits & (1 << port)) == 0 || !NeighbourAcross(col, row, PORT_SIDES[port], index)) continue;
+    PipeCell& neighbour = m_board[index];
+    const int facing = PORT_SIDES[port].facingPort;
+    PipeNode& mouth = neighbour.nodes[facing];
+    const HandOver& h = kHandOvers[port];
+    if (mouth.kind <= 0) {
+      // A spill keeps the game going only while the square it runs against is still dry.
+      AddScorePopup(x + h.anchorDx, y + h.anchorDy, "-2", POPUP_RED, POPUP_BLACK);
+      if (m_state == Playing) m_score -= SPILL_POINTS;
+      if (!neighbour.HasWater()) progress = true;
+    } else if (mouth.fill == FILL_DRY && neighbour.frontCount >= 0 &&
+               neighbour.frontCount < FRONT_CAPACITY) {
+      mouth.fill = h.fill;
+      neighbour.front[neighbour.frontCount++] = facing;
+      if (h.movedHere) bits |= WATER_MOVED;
+      progress = true;
+    }
+  }
+
+  if ((bits & WATER_MOVED) != 0) {
+    if (cell.code == CELL_DRAIN && cell.nodes[END_NODE].fill == FILL_WET) {
+      AddScorePopup(x, y, "+100", POPUP_RED, POPUP_BLACK);
+      if (m_state == Playing) m_score += GOAL_BONUS;
+    } else {
+      AddScorePopup(x, y - 10, "+2", POPUP_GREEN, POPUP_BLACK);
+      if (m_state == Playing) m_score += WATER_STEP_POINTS;
+    }
+    progress = true;
+  }
+  return progress;
+}
+
+void CGameDlg::EndOfFlow() {
+  KillTimer(WaterTimer);
+  if (m_state == Playing) {
+    AnnounceGameOver();
+    m_state = Over;
+  }
+  // The source keeps its water and front, so the replay starts again from its wet port.
+  for (PipeCell& cell : m_board) {
+    if (cell.code == CELL_SOURCE) continue;
+    for (PipeNode& node : cell.nodes) node.fill = FILL_DRY;
+    cell.frontCount = 0;
+  }
+  RedrawBoard(true);
+  SetTimer(WaterTimer, FAST_INTERVAL_MS);
+}

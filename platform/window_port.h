@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/bitmap.h"
+#include "platform/list_view.h"
+#include "platform/types.h"
+
+// The back end's side of one open dialog window. A CDialog holds one while its window
+// exists; every window service the dialog offers goes through it.
+class WindowPort {
+ public:
+  virtual ~WindowPort() = default;
+  // Starts timer id, or restarts its interval when it runs already.
+  virtual void SetTimer(int id, unsigned milliseconds) = 0;
+  virtual void KillTimer(int id) = 0;
+  // Asks for one later paint of the whole client area, without erasing.
+  virtual void Invalidate() = 0;
+  // Ends the modal run of this window with result.
+  virtual void EndDialog(int result) = 0;
+  virtual CRect GetClientRect() const = 0;
+  virtual CPoint ScreenToClient(CPoint screen) const = 0;
+  virtual bool IsIconic() const = 0;
+  // The final copy of a frame onto the window, from the top-left corner.
+  virtual void Present(const CBitmap& frame) = 0;
+
+  // Controls of the dialog's template, by id.
+  virtual std::string GetItemText(int id) const = 0;
+  virtual void SetItemText(int id, std::string_view text) = 0;
+  virtual ListView* GetListView(int id) = 0;
+};

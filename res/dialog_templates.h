@@ -1,0 +1,36 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+// Dialog layouts as data, in dialog units (1 unit = 7/4 pixels across, 14/8 pixels down).
+// Back ends build their widgets from these; the scripted back end reads titles and texts.
+
+enum class ControlType { DefaultButton, Button, Edit, Static, ListView, Icon };
+
+struct ControlTemplate {
+  int id;
+  ControlType type;
+  std::string_view text;
+  int x, y, width, height;
+};
+
+struct DialogTemplate {
+  int id;
+  std::string_view title;
+  int width, height;
+  std::string_view fontFace;
+  int fontPoints;
+  std::span<const ControlTemplate> controls;
+};
+
+// The template with this id, or null.
+const DialogTemplate* FindDialogTemplate(int id);
+
+// Dialog units to pixels.
+constexpr int DialogUnitsToPixelsX(int units) { return units * 7 / 4; }
+constexpr int DialogUnitsToPixelsY(int units) { return units * 14 / 8; }
+
+// The client area of the game window in pixels.
+constexpr int GAME_CLIENT_WIDTH = 479;
+constexpr int GAME_CLIENT_HEIGHT = 458;

@@ -1,0 +1,40 @@
+#pragma once
+
+// Resource and command ids of the program: templates, controls, menu commands, timers.
+
+// Dialog templates.
+constexpr int IDD_ABOUTBOX = 100;
+constexpr int IDD_GAME = 102;
+constexpr int IDD_LIST = 132;
+constexpr int IDD_INPUT_NAME = 133;
+
+// Other resources.
+constexpr int IDR_MAINFRAME = 128;  // the icon
+constexpr int IDB_SPRITES = 129;    // the sprite sheet
+constexpr int IDR_MENU = 130;
+constexpr int IDS_ABOUTBOX = 101;
+constexpr int IDM_ABOUTBOX = 16;
+
+// Controls.
+constexpr int IDC_LIST = 1000;
+constexpr int IDC_CLEAR = 1001;
+constexpr int IDC_NAME = 1002;
+
+// Menu commands.
+constexpr int ID_GAME_NEW = 32772;
+constexpr int ID_GAME_LEADERBOARD = 32778;
+constexpr int ID_GAME_EXIT = 32779;
+constexpr int ID_HELP_INSTRUCTIONS = 32781;
+constexpr int ID_HELP_CONTACT = 32782;
+constexpr int ID_HELP_ABOUT = 32783;
+constexpr int ID_GAME_OPEN = 32786;
+constexpr int ID_GAME_SAVE = 32787;
+
+// Timers of the game window.
+constexpr int WaterTimer = 0;
+constexpr int HoverTimer = 1;
+constexpr int AnimationTimer = 2;
+constexpr unsigned WATER_INTERVAL_MS = 5000;
+constexpr unsigned FAST_INTERVAL_MS = 30;
+constexpr unsigned HOVER_INTERVAL_MS = 30;
+constexpr unsigned ANIMATION_INTERVAL_MS = 30;

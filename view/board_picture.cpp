@@ -1,0 +1,18 @@
+#include "game/board_geometry.h"
+#include "game/game_dlg.h"
+
+void CGameDlg::RedrawBoard(bool rebuild) {
+  if (rebuild) m_dcBoard.FillSolidRect(CRect{0, 0, BOARD_PIXELS, BOARD_PIXELS}, RGB(255, 255, 255));
+  for (int col = 0; col < BOARD_SIZE; ++col) {
+    for (int row = 0; row < BOARD_SIZE; ++row) {
+      const PipeCell& cell = m_board[CellIndex(col, row)];
+      const int x = TILE_PITCH * col;
+      const int y = TILE_PITCH * row;
+      if (rebuild) {
+        cell.Draw(m_dcSprites, m_dcBoard, x, y);
+      } else {
+        cell.DrawFront(m_dcSprites, m_dcBoard, x, y);
+      }
+    }
+  }
+}
