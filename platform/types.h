@@ -47,3 +47,10 @@ constexpr int OPAQUE = 2;
 
 // Show mode handed with an address to the browser: minimised, not activated.
 constexpr int SW_SHOWMINNOACTIVE = 7;
+
+// Key and button state handed to the mouse handlers.
+constexpr unsigned MK_LBUTTON = 0x0001;
+constexpr unsigned MK_RBUTTON = 0x0002;
+constexpr unsigned MK_SHIFT = 0x0004;
+constexpr unsigned MK_CONTROL = 0x0008;
+constexpr unsigned MK_MBUTTON = 0x0010;

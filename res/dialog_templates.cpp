@@ -25,7 +25,7 @@ constexpr ControlTemplate kInputNameControls[] = {
 
 constexpr DialogTemplate kTemplates[] = {
     {IDD_ABOUTBOX, "关于 Flumora", 214, 69, "MS Shell Dlg", 9, kAboutControls},
-    {IDD_GAME, "Vandrel", 274, 262, "MS Shell Dlg", 9, {}},
+    {IDD_GAME, "Vandrel", 274, 262, "MS Shell Dlg", 9, {}, IDR_MENU, true},
     {IDD_LIST, "排行榜", 168, 151, "MS Shell Dlg", 8, kListControls},
     {IDD_INPUT_NAME, "榜上有名", 170, 75, "MS Shell Dlg", 8, kInputNameControls},
 };

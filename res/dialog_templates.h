@@ -22,6 +22,8 @@ struct DialogTemplate {
   std::string_view fontFace;
   int fontPoints;
   std::span<const ControlTemplate> controls;
+  int menuId = 0;            // menu resource shown above the client area; 0 for none
+  bool acceptFiles = false;  // whether files dropped on the window are delivered
 };
 
 // The template with this id, or null.

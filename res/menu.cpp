@@ -30,3 +30,8 @@ constexpr MenuPopup kMenu[] = {
 }  // namespace
 
 std::span<const MenuPopup> GameMenu() { return kMenu; }
+
+std::span<const MenuPopup> FindMenu(int id) {
+  if (id == IDR_MENU) return GameMenu();
+  return {};
+}

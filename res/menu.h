@@ -16,6 +16,8 @@ struct MenuPopup {
 };
 
 std::span<const MenuPopup> GameMenu();
+// The menu resource with this id; empty for an unknown id.
+std::span<const MenuPopup> FindMenu(int id);
 
 // The string of string resource 101, the system-menu About item.
 inline constexpr std::string_view ABOUT_MENU_TEXT = "关于 Flumora(&A)...";

@@ -1,0 +1,38 @@
+#include "platform/qt/qt_file_dialog.h"
+
+#include <QFileDialog>
+
+#include "platform/qt/qt_strings.h"
+
+QStringList NameFilters(std::string_view filter) {
+  const QStringList parts = ToQString(filter).split(QLatin1Char('|'));
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    const QString& text = parts[i];
+    if (text.isEmpty()) break;  // "||" ends the list
+    const QString patterns = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
+    const QString suffix = QStringLiteral("(%1)").arg(patterns);
+    filters << (text.endsWith(suffix) ? text : QStringLiteral("%1 %2").arg(text, suffix));
+  }
+  return filters;
+}
+
+void ConfigureFileDialog(QFileDialog& dialog, const FileDialogOptions& options) {
+  dialog.setAcceptMode(options.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  const QStringList filters = NameFilters(options.filter);
+  if (!filters.isEmpty()) dialog.setNameFilters(filters);
+  dialog.setDefaultSuffix(ToQString(options.defaultExt));
+  if (!options.fileName.empty()) dialog.selectFile(ToQString(options.fileName));
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, options.open || !options.overwritePrompt);
+}
+
+int RunQtFileDialog(QWidget* owner, const FileDialogOptions& options, std::string& path) {
+  QFileDialog dialog(owner);
+  ConfigureFileDialog(dialog, options);
+  if (dialog.exec() != QDialog::Accepted) return IDCANCEL;
+  const QStringList chosen = dialog.selectedFiles();
+  if (chosen.isEmpty() || chosen.front().isEmpty()) return IDCANCEL;
+  path = ToUtf8(chosen.front());
+  return IDOK;
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+// The framework's texts are UTF-8; Qt's are QString. Converted here and nowhere else.
+inline QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline std::string ToUtf8(const QString& text) { return text.toStdString(); }

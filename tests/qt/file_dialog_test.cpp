@@ -1,0 +1,93 @@
+// File dialogs: the filter, the default extension and the question before overwriting.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTemporaryDir>
+
+#include "platform/qt/qt_file_dialog.h"
+#include "platform/qt/qt_framework.h"
+#include "tests/qt/modal_helpers.h"
+
+namespace {
+
+TEST(FileDialog, FilterListsBecomeQtNameFilters) {
+  EXPECT_EQ(NameFilters("游戏存档 (*.flm)|*.flm||"), QStringList{"游戏存档 (*.flm)"});
+  EXPECT_EQ(NameFilters("Text|*.txt;*.log|All (*.*)|*.*||"),
+            (QStringList{"Text (*.txt *.log)", "All (*.*)"}));
+  EXPECT_TRUE(NameFilters("").isEmpty());
+  EXPECT_TRUE(NameFilters("unpaired").isEmpty());
+}
+
+FileDialogOptions SaveGameOptions(bool open) {
+  return FileDialogOptions{open, "flm", "", "游戏存档 (*.flm)|*.flm||", true};
+}
+
+class FileDialogRun : public ::testing::Test {
+ protected:
+  // Runs a file dialog; answer picks the file in the Qt dialog.
+  int Run(bool open, const std::function<void(QFileDialog*)>& answer) {
+    WhenModalOpens([&](QWidget* modal) {
+      auto* dialog = qobject_cast<QFileDialog*>(modal);
+      ASSERT_NE(dialog, nullptr);
+      EXPECT_EQ(dialog->nameFilters(), QStringList{"游戏存档 (*.flm)"});
+      EXPECT_EQ(dialog->defaultSuffix(), QString("flm"));
+      EXPECT_EQ(dialog->acceptMode(), open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+      answer(dialog);
+    });
+    m_path.clear();
+    return m_framework.RunFileDialog(nullptr, SaveGameOptions(open), m_path);
+  }
+  QString In(const char* name) const { return m_dir.filePath(name); }
+  // Types name into the dialog's file name field in the temporary folder and confirms.
+  void Choose(QFileDialog* dialog, const char* name) {
+    dialog->setDirectory(m_dir.path());
+    dialog->findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromUtf8(name));
+    static_cast<QDialog*>(dialog)->accept();
+  }
+
+  ModalWatchdog m_watchdog;
+  QtFramework m_framework;
+  QTemporaryDir m_dir;
+  std::string m_path;
+};
+
+TEST_F(FileDialogRun, TypedNameGetsTheExtensionAndCancelChoosesNothing) {
+  EXPECT_EQ(Run(false, [&](QFileDialog* d) {
+              Choose(d, "第二局");
+            }),
+            IDOK);
+  EXPECT_EQ(QString::fromStdString(m_path), In("第二局.flm"));
+
+  EXPECT_EQ(Run(true, [&](QFileDialog* d) {
+              Choose(d, "not-there.flm");
+            }),
+            IDOK) << "the open dialog accepts a name that does not exist";
+  EXPECT_EQ(QString::fromStdString(m_path), In("not-there.flm"));
+
+  EXPECT_EQ(Run(true, [](QFileDialog* d) { d->reject(); }), IDCANCEL);
+  EXPECT_TRUE(m_path.empty());
+}
+
+TEST_F(FileDialogRun, SavingOverAFileAsksFirst) {
+  QFile existing(In("old.flm"));
+  ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+  existing.close();
+  bool asked = false;
+  EXPECT_EQ(Run(false, [&](QFileDialog* d) {
+              WhenModalOpens([&](QWidget* question) {
+                asked = qobject_cast<QMessageBox*>(question) != nullptr;
+                if (asked) static_cast<QMessageBox*>(question)->button(QMessageBox::Yes)->click();
+              });
+              Choose(d, "old.flm");
+            }),
+            IDOK);
+  EXPECT_TRUE(asked);
+  EXPECT_EQ(QString::fromStdString(m_path), In("old.flm"));
+}
+
+}  // namespace
