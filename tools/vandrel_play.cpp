@@ -58,6 +58,13 @@ class ScriptPlayer {
   // Runs one line; false with `error` set when the line is not understood.
   bool Run(const std::string& line, std::string& error);
   bool Closed() const { return m_closed; }
+  // A box or dialog that opened with no answer queued for it, if any.
+  std::string TakeError() {
+    if (m_framework.errors.empty()) return {};
+    std::string error = m_framework.errors.front();
+    m_framework.errors.clear();
+    return error;
+  }
 
  private:
   void Observe(int popupBefore, double scoreBefore);
@@ -225,6 +232,11 @@ int main() {
     if (!player.Run(line, error)) {
       std::cerr << "line " << number << ": " << error << "\n";
       return 2;
+    }
+    error = player.TakeError();
+    if (!error.empty()) {
+      std::cerr << "line " << number << ": " << error << "\n";
+      return 1;
     }
   }
   return 0;
