@@ -16,8 +16,8 @@ constexpr const char* ERROR_CAPTION = "错误";
 // Runs the saved-game file dialog (both commands use the same settings); true with path set
 // when the player chose a file.
 bool ChooseSavedGame(CGameDlg& owner, bool open, std::string& path) {
-  CFileDialog dialog(owner.GetFramework(), open, SAVED_GAME_EXTENSION, "", true,
-                     SAVED_GAME_FILTER, &owner);
+  CFileDialog dialog(owner.GetFramework(), open, SAVED_GAME_EXTENSION, "", true, SAVED_GAME_FILTER,
+                     &owner);
   if (dialog.DoModal() != IDOK) return false;
   path = dialog.GetPathName();
   return true;

@@ -20,7 +20,8 @@ void PipeCell::WriteText(std::string& out) const {
     for (int link : node.links) AppendField(out, link);
   }
   // A damaged count in memory must not make the writer read past the front list.
-  const int count = frontCount < 0 ? 0 : (frontCount > FRONT_CAPACITY ? FRONT_CAPACITY : frontCount);
+  const int count =
+      frontCount < 0 ? 0 : (frontCount > FRONT_CAPACITY ? FRONT_CAPACITY : frontCount);
   AppendField(out, count);
   for (int i = 0; i < count; ++i) AppendField(out, front[i]);
   out += "\r\n";
@@ -29,7 +30,8 @@ void PipeCell::WriteText(std::string& out) const {
 bool PipeCell::ReadText(TextScanner& in) {
   if (!ReadField(in, code, CODE_MIN, CODE_MAX)) return false;
   for (PipeNode& node : nodes) {
-    if (!ReadField(in, node.kind, 0, NODE_KIND_MAX) || !ReadField(in, node.fill, FILL_DRY, FILL_MAX)) {
+    if (!ReadField(in, node.kind, 0, NODE_KIND_MAX) ||
+        !ReadField(in, node.fill, FILL_DRY, FILL_MAX)) {
       return false;
     }
     for (int& link : node.links) {

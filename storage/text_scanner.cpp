@@ -55,7 +55,8 @@ bool TextScanner::ReadNumber(double& value) {
   // An exponent counts only with at least one digit; otherwise the number ends before the 'e'.
   if (end < m_text.size() && (m_text[end] == 'e' || m_text[end] == 'E')) {
     std::size_t exponent = end + 1;
-    if (exponent < m_text.size() && (m_text[exponent] == '-' || m_text[exponent] == '+')) ++exponent;
+    if (exponent < m_text.size() && (m_text[exponent] == '-' || m_text[exponent] == '+'))
+      ++exponent;
     if (DigitsAt(exponent) > 0) end = exponent + DigitsAt(exponent);
   }
   // from_chars takes no plus sign; it parses the same text without it.

@@ -67,7 +67,9 @@ TEST(SavedGameText, ScoreIsWrittenRoundedAndReadWithFractionOrExponent) {
 
   const std::string records = Repeat(EMPTY_RECORD + "\r\n", 256);
   for (const auto& [written, value] : {std::pair<std::string, double>{"1.5e2", 150.0},
-                                       {"+42", 42.0}, {"-0.75", -0.75}, {"  12.", 12.0}}) {
+                                       {"+42", 42.0},
+                                       {"-0.75", -0.75},
+                                       {"  12.", 12.0}}) {
     Parsed parsed("[0][" + written + "][0][1][2][3][4]" + records);
     ASSERT_TRUE(parsed.ok) << written;
     EXPECT_EQ(parsed.header.score, value) << written;
@@ -100,19 +102,20 @@ TEST(SavedGameText, LineEndsMayBeCrLfLoneLfOrMissingAndNumbersMayFollowSpace) {
     const Parsed parsed(text);
     ASSERT_TRUE(parsed.ok);
     EXPECT_EQ(parsed.header, position.header);
-    for (int i = 0; i < BOARD_CELLS; ++i) EXPECT_TRUE((*parsed.board)[i].SameContents((*position.board)[i]));
+    for (int i = 0; i < BOARD_CELLS; ++i)
+      EXPECT_TRUE((*parsed.board)[i].SameContents((*position.board)[i]));
   }
 }
 
 TEST(SavedGameText, RefusesValuesOutsideTheLimitsOfTheGame) {
   const std::string records = Repeat(EMPTY_RECORD + "\r\n", 256);
   EXPECT_TRUE(Parsed("[2][0][1][13][0][0][0]" + records).ok);
-  for (const char* header : {"[3][0][0][0][0][0][0]", "[-1][0][0][0][0][0][0]",
-                             "[0][0][2][0][0][0][0]", "[0][0][0][14][0][0][0]",
-                             "[0][0][0][0][-1][0][0]", "[0][0][0][0][0][0][14]",
-                             "[0][nan][0][0][0][0][0]", "[0][inf][0][0][0][0][0]",
-                             "[0][1e400][0][0][0][0][0]", "[0][1e16][0][0][0][0][0]",
-                             "[0][0][0][0][0][0][99999999999]", "[0][0x10][0][0][0][0][0]"}) {
+  for (const char* header :
+       {"[3][0][0][0][0][0][0]", "[-1][0][0][0][0][0][0]", "[0][0][2][0][0][0][0]",
+        "[0][0][0][14][0][0][0]", "[0][0][0][0][-1][0][0]", "[0][0][0][0][0][0][14]",
+        "[0][nan][0][0][0][0][0]", "[0][inf][0][0][0][0][0]", "[0][1e400][0][0][0][0][0]",
+        "[0][1e16][0][0][0][0][0]", "[0][0][0][0][0][0][99999999999]",
+        "[0][0x10][0][0][0][0][0]"}) {
     EXPECT_FALSE(Parsed(header + records).ok) << header;
   }
 
