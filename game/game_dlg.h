@@ -28,6 +28,8 @@ class CGameDlg : public CDialog {
   void OnRButtonDown(unsigned flags, CPoint point) override;
   void OnMouseMove(unsigned flags, CPoint point) override;
   void OnCommand(int id) override;
+  // Files dropped on the window: the first is opened as a saved game.
+  void OnDropFiles(const std::vector<std::string>& paths) override;
 
   // --- Game play ---
   // Empties the board and lays a drain and a source at random.
@@ -53,6 +55,24 @@ class CGameDlg : public CDialog {
   // --- Menu commands ---
   void OnLeaderboard();
   void OnExit();
+
+  // --- Saved games and the leaderboard file ---
+  // Writes the game to path; an existing file is replaced only by a complete new one. False
+  // when anything failed. Changes nothing in the game.
+  bool SaveGame(const std::string& path) const;
+  // Replaces the game's position by the one saved at path, restarts the water timer by the
+  // state read and repaints. False, with nothing changed, when the file cannot be read or is
+  // not a complete, valid saved game.
+  bool LoadGame(const std::string& path);
+  // Menu "open" and "save": a file dialog, the load or save, and a message with the outcome.
+  void OnOpenGame();
+  void OnSaveGame();
+  // Fills m_leaderboard from "list.txt": the copy in the user's data folder when there is
+  // one, else the one beside the executable. Entries the file does not fill keep their value.
+  void ReadLeaderboard();
+  // Writes m_leaderboard to "list.txt" beside the executable, or to the user's data folder
+  // when that folder cannot be written. Nothing is reported.
+  void WriteLeaderboard();
 
   // --- Presentation ---
   // Rebuilds the board picture from scratch (true) or draws each square's water front (false).

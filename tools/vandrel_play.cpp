@@ -82,6 +82,12 @@ bool ReadPoint(std::istringstream& args, CPoint& point) {
   return static_cast<bool>(args >> point.x >> point.y);
 }
 
+// The rest of the line without leading spaces: a path may contain spaces.
+bool ReadPath(std::istringstream& args, std::string& path) {
+  std::getline(args >> std::ws, path);
+  return !path.empty();
+}
+
 bool ScriptPlayer::Run(const std::string& line, std::string& error) {
   std::istringstream args(line);
   std::string command;
@@ -89,6 +95,7 @@ bool ScriptPlayer::Run(const std::string& line, std::string& error) {
   const int popupBefore = m_dialog.m_popupNext;
   const double scoreBefore = m_dialog.m_score;
   CPoint point;
+  std::string path;
   bool ok = true;
 
   if (command == "seed") {
@@ -121,6 +128,10 @@ bool ScriptPlayer::Run(const std::string& line, std::string& error) {
     }
   } else if (command == "answer") {
     return Answer(args, error);
+  } else if ((command == "save" || command == "load") && (ok = ReadPath(args, path))) {
+    const bool done = command == "save" ? m_dialog.SaveGame(path) : m_dialog.LoadGame(path);
+    if (done) std::cout << (command == "save" ? "saved " : "loaded ") << path << "\n";
+    else std::cout << command << " failed: " << path << "\n";
   } else if (command == "board") {
     PrintBoard();
   } else if (command == "score") {
@@ -133,7 +144,7 @@ bool ScriptPlayer::Run(const std::string& line, std::string& error) {
   } else if (command == "timers") {
     PrintTimers();
   } else if (command != "move" && command != "click" && command != "dblclick" &&
-             command != "rclick") {
+             command != "rclick" && command != "save" && command != "load") {
     error = "unknown command '" + command + "'";
     return false;
   }
