@@ -28,6 +28,8 @@ class CGameDlg : public CDialog {
   void OnRButtonDown(unsigned flags, CPoint point) override;
   void OnMouseMove(unsigned flags, CPoint point) override;
   void OnCommand(int id) override;
+  // Composes the frame in the back buffer and hands it to the window.
+  void OnPaint() override;
 
   // --- Game play ---
   // Empties the board and lays a drain and a source at random.
@@ -57,6 +59,13 @@ class CGameDlg : public CDialog {
   // --- Presentation ---
   // Rebuilds the board picture from scratch (true) or draws each square's water front (false).
   void RedrawBoard(bool rebuild);
+  // Makes the drawing surfaces, in this order: the sprite sheet, the 305 x 305 board picture,
+  // the popup and score fonts, and the back buffer at the client area's size with a
+  // transparent text background. Called once by the window's set-up.
+  void CreateDrawingResources();
+  // Composes one whole frame in the back buffer: the game with the carried piece at client
+  // point pointer, or the pause picture. Reads the game state and changes nothing else.
+  void ComposeFrame(CPoint pointer);
 
   // --- Game fields ---
   Leaderboard m_leaderboard;
