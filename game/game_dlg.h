@@ -30,6 +30,8 @@ class CGameDlg : public CDialog {
   void OnCommand(int id) override;
   // Files dropped on the window: the first is opened as a saved game.
   void OnDropFiles(const std::vector<std::string>& paths) override;
+  // Composes the frame in the back buffer and hands it to the window.
+  void OnPaint() override;
 
   // --- Game play ---
   // Empties the board and lays a drain and a source at random.
@@ -77,6 +79,13 @@ class CGameDlg : public CDialog {
   // --- Presentation ---
   // Rebuilds the board picture from scratch (true) or draws each square's water front (false).
   void RedrawBoard(bool rebuild);
+  // Makes the drawing surfaces, in this order: the sprite sheet, the 305 x 305 board picture,
+  // the popup and score fonts, and the back buffer at the client area's size with a
+  // transparent text background. Called once by the window's set-up.
+  void CreateDrawingResources();
+  // Composes one whole frame in the back buffer: the game with the carried piece at client
+  // point pointer, or the pause picture. Reads the game state and changes nothing else.
+  void ComposeFrame(CPoint pointer);
 
   // --- Game fields ---
   Leaderboard m_leaderboard;

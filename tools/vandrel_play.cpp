@@ -14,6 +14,8 @@
 #include "model/piece_catalogue.h"
 #include "res/resource_ids.h"
 #include "tests/support/scripted_framework.h"
+#include "tools/offscreen_text.h"
+#include "view/png_file.h"
 
 namespace {
 
@@ -51,6 +53,7 @@ class ScriptPlayer {
     };
     BuildPieceCatalogue();
     m_framework.Open(m_dialog);
+    m_dialog.CreateDrawingResources();
     m_dialog.SetTimer(HoverTimer, HOVER_INTERVAL_MS);
     m_dialog.SetTimer(AnimationTimer, ANIMATION_INTERVAL_MS);
   }
@@ -70,6 +73,7 @@ class ScriptPlayer {
   void Observe(int popupBefore, double scoreBefore);
   bool Tick(std::istringstream& args, std::string& error);
   bool Answer(std::istringstream& args, std::string& error);
+  bool Frame(std::istringstream& args, std::string& error);
   void PrintBoard() const;
   void PrintTimers();
 
@@ -132,6 +136,8 @@ bool ScriptPlayer::Run(const std::string& line, std::string& error) {
     const bool done = command == "save" ? m_dialog.SaveGame(path) : m_dialog.LoadGame(path);
     if (done) std::cout << (command == "save" ? "saved " : "loaded ") << path << "\n";
     else std::cout << command << " failed: " << path << "\n";
+  } else if (command == "frame") {
+    return Frame(args, error);
   } else if (command == "board") {
     PrintBoard();
   } else if (command == "score") {
@@ -195,6 +201,25 @@ bool ScriptPlayer::Answer(std::istringstream& args, std::string& error) {
   const std::size_t start = rest.find_first_not_of(' ');
   if (start != std::string::npos) answer.text = rest.substr(start);
   m_framework.QueueAnswer(answer);
+  return true;
+}
+
+// Paints the window and writes the frame it shows as a PNG file.
+bool ScriptPlayer::Frame(std::istringstream& args, std::string& error) {
+  std::string path;
+  std::getline(args >> std::ws, path);
+  if (path.empty()) {
+    error = "frame takes the path of the PNG file to write";
+    return false;
+  }
+  if (TextRenderer* real = OffscreenTextRenderer()) m_framework.text.forward = real;
+  m_dialog.OnPaint();
+  const CBitmap& frame = m_framework.PortOf(m_dialog)->LastFrame();
+  if (!WritePngFile(path, frame.Bits(), frame.Width(), frame.Height(), false)) {
+    error = "cannot write the frame to " + path;
+    return false;
+  }
+  std::cout << "frame written to " << path << "\n";
   return true;
 }
 
