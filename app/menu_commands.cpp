@@ -12,6 +12,8 @@ struct CommandRoute {
 // The game window's menu commands and their handlers.
 constexpr CommandRoute kCommandRoutes[] = {
     {ID_GAME_NEW, &CGameDlg::NewGame},
+    {ID_GAME_OPEN, &CGameDlg::OnOpenGame},
+    {ID_GAME_SAVE, &CGameDlg::OnSaveGame},
     {ID_GAME_LEADERBOARD, &CGameDlg::OnLeaderboard},
     {ID_GAME_EXIT, &CGameDlg::OnExit},
 };

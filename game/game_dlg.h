@@ -28,6 +28,10 @@ class CGameDlg : public CDialog {
   void OnRButtonDown(unsigned flags, CPoint point) override;
   void OnMouseMove(unsigned flags, CPoint point) override;
   void OnCommand(int id) override;
+  // Files dropped on the window: the first is opened as a saved game.
+  void OnDropFiles(const std::vector<std::string>& paths) override;
+  // Composes the frame in the back buffer and hands it to the window.
+  void OnPaint() override;
 
   // --- Game play ---
   // Empties the board and lays a drain and a source at random.
@@ -54,9 +58,34 @@ class CGameDlg : public CDialog {
   void OnLeaderboard();
   void OnExit();
 
+  // --- Saved games and the leaderboard file ---
+  // Writes the game to path; an existing file is replaced only by a complete new one. False
+  // when anything failed. Changes nothing in the game.
+  bool SaveGame(const std::string& path) const;
+  // Replaces the game's position by the one saved at path, restarts the water timer by the
+  // state read and repaints. False, with nothing changed, when the file cannot be read or is
+  // not a complete, valid saved game.
+  bool LoadGame(const std::string& path);
+  // Menu "open" and "save": a file dialog, the load or save, and a message with the outcome.
+  void OnOpenGame();
+  void OnSaveGame();
+  // Fills m_leaderboard from "list.txt": the copy in the user's data folder when there is
+  // one, else the one beside the executable. Entries the file does not fill keep their value.
+  void ReadLeaderboard();
+  // Writes m_leaderboard to "list.txt" beside the executable, or to the user's data folder
+  // when that folder cannot be written. Nothing is reported.
+  void WriteLeaderboard();
+
   // --- Presentation ---
   // Rebuilds the board picture from scratch (true) or draws each square's water front (false).
   void RedrawBoard(bool rebuild);
+  // Makes the drawing surfaces, in this order: the sprite sheet, the 305 x 305 board picture,
+  // the popup and score fonts, and the back buffer at the client area's size with a
+  // transparent text background. Called once by the window's set-up.
+  void CreateDrawingResources();
+  // Composes one whole frame in the back buffer: the game with the carried piece at client
+  // point pointer, or the pause picture. Reads the game state and changes nothing else.
+  void ComposeFrame(CPoint pointer);
 
   // --- Game fields ---
   Leaderboard m_leaderboard;

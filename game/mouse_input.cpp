@@ -57,8 +57,8 @@ void CGameDlg::LayPiece(int col, int row, CPoint point) {
   Invalidate(false);
 }
 
-// Judged by the laid piece's own ports, not the joined square's, so a crossing that adds no
-// opening of its own to a connected square still counts as meeting a neighbour.
+// Judged by the laid piece's own ports, not the joined square's: a crossing whose new ports
+// face nothing costs its point even where the piece it crosses is connected.
 bool CGameDlg::MeetsNeighbour(const PipeCell& piece, int col, int row) const {
   for (const PortSide& side : PORT_SIDES) {
     int index = 0;

@@ -2,39 +2,13 @@
 
 #include "game/game_dlg.h"
 #include "game/game_random.h"
+#include "model/end_pieces.h"
 #include "model/piece_catalogue.h"
 #include "res/resource_ids.h"
 
 namespace {
 
 int Draw14() { return GameRandom::Next() % 14 + 1; }
-
-struct EndPieceTiles {
-  int port;
-  int portTile;
-  int slices[3];
-  int drainTile;
-  int sourceTile;
-};
-
-// By orientation: the port, its mouth, the first three slices of a straight entering there,
-// and the grate or valve wheel in the half opposite the port.
-constexpr EndPieceTiles kEndPieces[4] = {
-    {PORT_TOP, 1, {5, 6, 7}, 62, 58},
-    {PORT_BOTTOM, 3, {11, 10, 9}, 64, 60},
-    {PORT_LEFT, 4, {18, 17, 16}, 65, 61},
-    {PORT_RIGHT, 2, {12, 13, 14}, 63, 59},
-};
-
-// Builds a source or drain: port, three slices (nodes 4..6) and the end node 7.
-void BuildEndPiece(PipeCell& cell, int orientation, bool source) {
-  const EndPieceTiles& t = kEndPieces[orientation];
-  cell.AddNode(t.port, t.portTile, NO_LINK, NO_LINK, NO_LINK);
-  cell.AddNode(NO_LINK, t.slices[0], t.port, NO_LINK, NO_LINK);
-  cell.AddNode(NO_LINK, t.slices[1], 4, NO_LINK, NO_LINK);
-  cell.AddNode(NO_LINK, t.slices[2], 5, NO_LINK, NO_LINK);
-  cell.AddNode(NO_LINK, source ? t.sourceTile : t.drainTile, 6, NO_LINK, NO_LINK);
-}
 
 bool IsDeadEnd(int kind) { return kind >= PIECE_FIRST_DEAD_END && kind <= PIECE_LAST_DEAD_END; }
 
@@ -48,8 +22,7 @@ void CGameDlg::ResetBoard() {
   const int dc = Draw14();
   const int dr = Draw14();
   const int drainOrientation = GameRandom::Next() % 4;
-  PipeCell& drain = m_board[CellIndex(dc, dr)];
-  BuildEndPiece(drain, drainOrientation, false);
+  BuildDrain(m_board[CellIndex(dc, dr)], drainOrientation);
 
   // The source lies at least 6 columns or 6 rows away from the drain.
   int sc = 0;
@@ -59,14 +32,7 @@ void CGameDlg::ResetBoard() {
     sr = Draw14();
   } while (std::abs(sc - dc) < 6 && std::abs(sr - dr) < 6);
   const int sourceOrientation = GameRandom::Next() % 4;
-  PipeCell& source = m_board[CellIndex(sc, sr)];
-  BuildEndPiece(source, sourceOrientation, true);
-
-  source.nodes[END_NODE].fill = FILL_WET;
-  source.front[0] = END_NODE;
-  source.frontCount = 1;
-  source.code = CELL_SOURCE;
-  drain.code = CELL_DRAIN;
+  BuildSource(m_board[CellIndex(sc, sr)], sourceOrientation);
 }
 
 // Dead ends are dealt less often: three passes, each of which re-rolls a dead end in slot 0

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "model/pipe_constants.h"
 
 class CDC;
+class TextScanner;
 
 // One short slice of pipe inside a square. kind 0 marks a free node place; otherwise kind is
 // the sprite-sheet column that pictures the slice. links name the nodes the water reaches
@@ -59,6 +61,15 @@ struct PipeCell {
     const int kind = nodes[port].kind;
     return kind >= PORT_KIND_MIN && kind <= PORT_KIND_MAX;
   }
+
+  // The square's record in a saved game: "[code]", each node's five fields "[kind][fill][link]
+  // [link][link]", "[frontCount]", the valid front entries, then CR LF. Appended to out.
+  void WriteText(std::string& out) const;
+  // Reads one such record from in, followed by any run of white space (so CR LF, a lone LF or
+  // no line end at all may close it). False at the first field that does not match or lies
+  // outside the limits of a cell; the cell is then partly overwritten, so callers read into a
+  // scratch cell. Front entries from frontCount on are left as they were.
+  bool ReadText(TextScanner& in);
 
   // Equality over every field the square's behaviour depends on: the nodes, the code and the
   // valid front entries.

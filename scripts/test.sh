@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test; then builds the core with
-# AddressSanitizer and UndefinedBehaviorSanitizer and runs its tests again. Exits non-zero when
-# anything fails.
+# AddressSanitizer and UndefinedBehaviorSanitizer and runs its tests again, and gives the file
+# readers' fuzz targets a short run. Exits non-zero when anything fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,3 +19,20 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVANDREL_SANITIZE=ON
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j"$jobs"
+
+echo "== File readers under libFuzzer, a short fixed run each (build-fuzz/)"
+CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANDREL_FUZZ=ON \
+  -DVANDREL_QT=OFF -DVANDREL_TESTS=OFF -DVANDREL_BENCH=OFF >/dev/null
+cmake --build build-fuzz -j"$jobs" --target fuzz_saved_game fuzz_leaderboard
+for target in saved_game leaderboard; do
+  # New inputs go to a scratch folder; the seed corpus in the repository is only read.
+  scratch=$(mktemp -d)
+  if ! build-fuzz/tests/fuzz/fuzz_$target -runs=20000 -seed=1 -artifact_prefix="$scratch/" "$scratch" \
+      "tests/fuzz/corpus/$target" >"$scratch.log" 2>&1; then
+    tail -n 60 "$scratch.log"
+    echo "fuzz_$target found a fault; the input is kept in $scratch"
+    exit 1
+  fi
+  echo "fuzz_$target: $(tail -n 1 "$scratch.log")"
+  rm -rf "$scratch" "$scratch.log"
+done

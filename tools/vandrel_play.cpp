@@ -14,6 +14,8 @@
 #include "model/piece_catalogue.h"
 #include "res/resource_ids.h"
 #include "tests/support/scripted_framework.h"
+#include "tools/offscreen_text.h"
+#include "view/png_file.h"
 
 namespace {
 
@@ -51,6 +53,7 @@ class ScriptPlayer {
     };
     BuildPieceCatalogue();
     m_framework.Open(m_dialog);
+    m_dialog.CreateDrawingResources();
     m_dialog.SetTimer(HoverTimer, HOVER_INTERVAL_MS);
     m_dialog.SetTimer(AnimationTimer, ANIMATION_INTERVAL_MS);
   }
@@ -58,11 +61,19 @@ class ScriptPlayer {
   // Runs one line; false with `error` set when the line is not understood.
   bool Run(const std::string& line, std::string& error);
   bool Closed() const { return m_closed; }
+  // A box or dialog that opened with no answer queued for it, if any.
+  std::string TakeError() {
+    if (m_framework.errors.empty()) return {};
+    std::string error = m_framework.errors.front();
+    m_framework.errors.clear();
+    return error;
+  }
 
  private:
   void Observe(int popupBefore, double scoreBefore);
   bool Tick(std::istringstream& args, std::string& error);
   bool Answer(std::istringstream& args, std::string& error);
+  bool Frame(std::istringstream& args, std::string& error);
   void PrintBoard() const;
   void PrintTimers();
 
@@ -75,6 +86,12 @@ bool ReadPoint(std::istringstream& args, CPoint& point) {
   return static_cast<bool>(args >> point.x >> point.y);
 }
 
+// The rest of the line without leading spaces: a path may contain spaces.
+bool ReadPath(std::istringstream& args, std::string& path) {
+  std::getline(args >> std::ws, path);
+  return !path.empty();
+}
+
 bool ScriptPlayer::Run(const std::string& line, std::string& error) {
   std::istringstream args(line);
   std::string command;
@@ -82,6 +99,7 @@ bool ScriptPlayer::Run(const std::string& line, std::string& error) {
   const int popupBefore = m_dialog.m_popupNext;
   const double scoreBefore = m_dialog.m_score;
   CPoint point;
+  std::string path;
   bool ok = true;
 
   if (command == "seed") {
@@ -114,6 +132,12 @@ bool ScriptPlayer::Run(const std::string& line, std::string& error) {
     }
   } else if (command == "answer") {
     return Answer(args, error);
+  } else if ((command == "save" || command == "load") && (ok = ReadPath(args, path))) {
+    const bool done = command == "save" ? m_dialog.SaveGame(path) : m_dialog.LoadGame(path);
+    if (done) std::cout << (command == "save" ? "saved " : "loaded ") << path << "\n";
+    else std::cout << command << " failed: " << path << "\n";
+  } else if (command == "frame") {
+    return Frame(args, error);
   } else if (command == "board") {
     PrintBoard();
   } else if (command == "score") {
@@ -126,7 +150,7 @@ bool ScriptPlayer::Run(const std::string& line, std::string& error) {
   } else if (command == "timers") {
     PrintTimers();
   } else if (command != "move" && command != "click" && command != "dblclick" &&
-             command != "rclick") {
+             command != "rclick" && command != "save" && command != "load") {
     error = "unknown command '" + command + "'";
     return false;
   }
@@ -180,6 +204,25 @@ bool ScriptPlayer::Answer(std::istringstream& args, std::string& error) {
   return true;
 }
 
+// Paints the window and writes the frame it shows as a PNG file.
+bool ScriptPlayer::Frame(std::istringstream& args, std::string& error) {
+  std::string path;
+  std::getline(args >> std::ws, path);
+  if (path.empty()) {
+    error = "frame takes the path of the PNG file to write";
+    return false;
+  }
+  if (TextRenderer* real = OffscreenTextRenderer()) m_framework.text.forward = real;
+  m_dialog.OnPaint();
+  const CBitmap& frame = m_framework.PortOf(m_dialog)->LastFrame();
+  if (!WritePngFile(path, frame.Bits(), frame.Width(), frame.Height(), false)) {
+    error = "cannot write the frame to " + path;
+    return false;
+  }
+  std::cout << "frame written to " << path << "\n";
+  return true;
+}
+
 // Prints the popups added since popupBefore and the change of the score.
 void ScriptPlayer::Observe(int popupBefore, double scoreBefore) {
   for (int slot = popupBefore; slot != m_dialog.m_popupNext;) {
@@ -225,6 +268,11 @@ int main() {
     if (!player.Run(line, error)) {
       std::cerr << "line " << number << ": " << error << "\n";
       return 2;
+    }
+    error = player.TakeError();
+    if (!error.empty()) {
+      std::cerr << "line " << number << ": " << error << "\n";
+      return 1;
     }
   }
   return 0;

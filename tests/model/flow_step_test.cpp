@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "model/end_pieces.h"
 #include "model/piece_catalogue.h"
 #include "tests/support/invariants.h"
 
@@ -23,22 +24,14 @@ void Pour(PipeCell& cell, int port, int fill) {
   cell.front[cell.frontCount++] = port;
 }
 
-PipeCell SourceFacingUp() {
-  PipeCell cell;
-  cell.AddNode(PORT_TOP, 1, -1, -1, -1);
-  cell.AddNode(-1, 5, 0, -1, -1);
-  cell.AddNode(-1, 6, 4, -1, -1);
-  cell.AddNode(-1, 7, 5, -1, -1);
-  cell.AddNode(-1, 58, 6, -1, -1);
-  cell.nodes[7].fill = FILL_WET;
-  cell.front[0] = 7;
-  cell.frontCount = 1;
-  cell.code = CELL_SOURCE;
-  return cell;
-}
-
 TEST_F(FlowStep, SourceReachesItsPortInFourStepsThenReportsIt) {
-  PipeCell source = SourceFacingUp();
+  PipeCell source;
+  BuildSource(source, 0);
+  EXPECT_EQ(source.nodes[0], (PipeNode{1, FILL_DRY, {4, -1, -1}}));
+  EXPECT_EQ(source.nodes[4], (PipeNode{5, FILL_DRY, {0, 5, -1}}));
+  EXPECT_EQ(source.nodes[6], (PipeNode{7, FILL_DRY, {5, 7, -1}}));
+  EXPECT_EQ(source.nodes[7], (PipeNode{58, FILL_WET, {6, -1, -1}}));
+  EXPECT_EQ(Front(source), (std::vector<int>{7}));
   const std::vector<std::vector<int>> fronts = {{6}, {5}, {4}, {0}, {0}, {0}};
   const int results[] = {WATER_MOVED, WATER_MOVED, WATER_MOVED, WATER_MOVED, WATER_AT_TOP,
                          WATER_AT_TOP};

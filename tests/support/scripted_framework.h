@@ -143,6 +143,12 @@ class ScriptedFramework : public Framework {
   bool FireTimer(CDialog& dialog, int id);
 
   void QueueAnswer(ScriptedAnswer answer) { m_answers.push_back(std::move(answer)); }
+  // OK, with the text typed into the dialog's edit field or the file chosen.
+  void AnswerOk(std::optional<std::string> typed = std::nullopt) {
+    QueueAnswer(ScriptedAnswer{true, std::move(typed), {}});
+  }
+  // Esc or the close box.
+  void AnswerCancel() { QueueAnswer(ScriptedAnswer{false, std::nullopt, {}}); }
   std::size_t PendingAnswers() const { return m_answers.size(); }
 
   // Framework

@@ -1,0 +1,56 @@
+#include "game/game_dlg.h"
+#include "res/resource_ids.h"
+
+namespace {
+
+constexpr const char* SAVED_GAME_FILTER = "游戏存档 (*.flm)|*.flm||";
+constexpr const char* SAVED_GAME_EXTENSION = "flm";
+
+constexpr const char* LOADED_TEXT = "读取游戏存档成功！";
+constexpr const char* NOT_LOADED_TEXT = "读物游戏存档失败！";
+constexpr const char* SAVED_TEXT = "保存游戏存档成功！";
+constexpr const char* NOT_SAVED_TEXT = "保存游戏存档失败！";
+constexpr const char* SUCCESS_CAPTION = "成功";
+constexpr const char* ERROR_CAPTION = "错误";
+
+// Runs the saved-game file dialog (both commands use the same settings); true with path set
+// when the player chose a file.
+bool ChooseSavedGame(CGameDlg& owner, bool open, std::string& path) {
+  CFileDialog dialog(owner.GetFramework(), open, SAVED_GAME_EXTENSION, "", true, SAVED_GAME_FILTER,
+                     &owner);
+  if (dialog.DoModal() != IDOK) return false;
+  path = dialog.GetPathName();
+  return true;
+}
+
+void ReportOutcome(CGameDlg& owner, bool ok, const char* okText, const char* failText) {
+  if (ok) {
+    owner.MessageBox(okText, SUCCESS_CAPTION, MB_OK | MB_ICONINFORMATION);
+  } else {
+    owner.MessageBox(failText, ERROR_CAPTION, MB_OK | MB_ICONERROR);
+  }
+}
+
+}  // namespace
+
+void CGameDlg::OnOpenGame() {
+  std::string path;
+  if (!ChooseSavedGame(*this, true, path)) return;
+  ReportOutcome(*this, LoadGame(path), LOADED_TEXT, NOT_LOADED_TEXT);
+}
+
+void CGameDlg::OnSaveGame() {
+  std::string path;
+  if (!ChooseSavedGame(*this, false, path)) return;
+  ReportOutcome(*this, SaveGame(path), SAVED_TEXT, NOT_SAVED_TEXT);
+}
+
+// The hover check is held off while the file is read and its message shows, and the cursor
+// is shown so the player can answer the message.
+void CGameDlg::OnDropFiles(const std::vector<std::string>& paths) {
+  if (paths.empty()) return;
+  KillTimer(HoverTimer);
+  if (!m_cursorShown) ShowCursor(true);
+  ReportOutcome(*this, LoadGame(paths.front()), LOADED_TEXT, NOT_LOADED_TEXT);
+  SetTimer(HoverTimer, HOVER_INTERVAL_MS);
+}

@@ -1,0 +1,47 @@
+#include "model/pipe_cell.h"
+#include "storage/bracket_field.h"
+#include "storage/text_scanner.h"
+
+namespace {
+
+// The limits of every value a stored cell may hold.
+constexpr int CODE_MIN = CELL_DRAIN;
+constexpr int CODE_MAX = PIECE_KIND_COUNT - 1;
+constexpr int FILL_MAX = FILL_ARRIVING;
+constexpr int NODE_INDEX_MAX = NODE_COUNT - 1;
+
+}  // namespace
+
+void PipeCell::WriteText(std::string& out) const {
+  AppendField(out, code);
+  for (const PipeNode& node : nodes) {
+    AppendField(out, node.kind);
+    AppendField(out, node.fill);
+    for (int link : node.links) AppendField(out, link);
+  }
+  // A damaged count in memory must not make the writer read past the front list.
+  const int count =
+      frontCount < 0 ? 0 : (frontCount > FRONT_CAPACITY ? FRONT_CAPACITY : frontCount);
+  AppendField(out, count);
+  for (int i = 0; i < count; ++i) AppendField(out, front[i]);
+  out += "\r\n";
+}
+
+bool PipeCell::ReadText(TextScanner& in) {
+  if (!ReadField(in, code, CODE_MIN, CODE_MAX)) return false;
+  for (PipeNode& node : nodes) {
+    if (!ReadField(in, node.kind, 0, NODE_KIND_MAX) ||
+        !ReadField(in, node.fill, FILL_DRY, FILL_MAX)) {
+      return false;
+    }
+    for (int& link : node.links) {
+      if (!ReadField(in, link, NO_LINK, NODE_INDEX_MAX)) return false;
+    }
+  }
+  if (!ReadField(in, frontCount, 0, FRONT_CAPACITY)) return false;
+  for (int i = 0; i < frontCount; ++i) {
+    if (!ReadField(in, front[i], 0, NODE_INDEX_MAX)) return false;
+  }
+  in.SkipSpace();
+  return true;
+}

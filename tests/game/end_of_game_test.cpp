@@ -1,0 +1,113 @@
+#include "tests/support/game_fixture.h"
+
+namespace {
+
+class EndOfGame : public GameFixture {
+ protected:
+  void SetUp() override {
+    GameFixture::SetUp();
+    CGameDlg::s_lastName.reset();
+  }
+  // Ends the game at once with the given score: the water has nowhere to go.
+  void EndWith(double score) {
+    for (PipeCell& cell : dlg.m_board) cell.Clear();
+    dlg.m_score = score;
+    Water();
+  }
+};
+
+TEST_F(EndOfGame, ScoreEqualToTheTenthShowsOnlyTheMessage) {
+  dlg.m_leaderboard.entries[9].score = 50;
+  fw.AnswerOk();
+  EndWith(50);
+  ASSERT_EQ(fw.dialogs.size(), 1u);
+  EXPECT_EQ(fw.dialogs[0].kind, DialogRecord::MessageBox);
+  EXPECT_EQ(fw.dialogs[0].text, "游戏结束，您的分数为 50");
+  EXPECT_EQ(dlg.m_state, Over);
+  EXPECT_FALSE(CGameDlg::s_lastName.has_value());
+}
+
+TEST_F(EndOfGame, NegativeScoresEnterOnlyABoardWithLowerOnes) {
+  fw.AnswerOk();
+  EndWith(-4);
+  EXPECT_EQ(fw.dialogs.size(), 1u);
+  EXPECT_EQ(fw.dialogs[0].text, "游戏结束，您的分数为 -4");
+
+  dlg.NewGame();
+  for (auto& entry : dlg.m_leaderboard.entries) entry.score = -10;
+  fw.AnswerOk();
+  fw.AnswerOk();
+  fw.AnswerOk();
+  EndWith(-4);
+  EXPECT_EQ(dlg.m_leaderboard.entries[0].score, -4);
+}
+
+TEST_F(EndOfGame, TheNameOfferedIsTheLastOneEnteredAndEscStillEnters) {
+  fw.AnswerOk();
+  fw.AnswerOk("Mei");
+  fw.AnswerOk();
+  EndWith(30);
+  EXPECT_EQ(fw.dialogs[1].text, "佚名");
+  EXPECT_EQ(CGameDlg::s_lastName, "Mei");
+
+  dlg.NewGame();
+  fw.AnswerOk();
+  fw.AnswerCancel();  // Esc: the offered name is entered
+  fw.AnswerOk();
+  EndWith(40);
+  EXPECT_EQ(fw.dialogs[4].text, "Mei");
+  EXPECT_EQ(dlg.m_leaderboard.entries[0], (LeaderboardEntry{"Mei", 40}));
+  EXPECT_EQ(dlg.m_leaderboard.entries[1], (LeaderboardEntry{"Mei", 30}));
+  EXPECT_EQ(fw.dialogs[5].rows[0], "01 | Mei | 40");
+  EXPECT_EQ(fw.dialogs[5].rows.size(), 10u);
+  EXPECT_EQ(fw.dialogs[5].rows[9], "10 | 佚名 | 0");
+}
+
+TEST_F(EndOfGame, AnEmptyNameIsEnteredAsTheDefaultName) {
+  fw.AnswerOk();
+  fw.AnswerOk("");
+  fw.AnswerOk();
+  EndWith(12);
+  EXPECT_EQ(dlg.m_leaderboard.entries[0], (LeaderboardEntry{"佚名", 12}));
+}
+
+TEST_F(EndOfGame, TheCursorComesBackAndNoWaterStepRunsInsideTheDialogs) {
+  HoverAt(PointIn(5, 5));
+  ASSERT_FALSE(dlg.m_cursorShown);
+  fw.onDialog = [&](const DialogRecord&) {
+    EXPECT_TRUE(dlg.m_cursorShown);
+    EXPECT_EQ(WaterInterval(), std::nullopt);
+    EXPECT_EQ(dlg.m_state, Playing);
+  };
+  fw.AnswerOk();
+  fw.AnswerOk("Ann");
+  fw.AnswerOk();
+  EndWith(20);
+  EXPECT_EQ(WaterInterval(), 30);
+}
+
+TEST_F(EndOfGame, ClearingTheLeaderboardShowsTenDefaultRowsAtOnce) {
+  dlg.m_leaderboard.InsertScore("Kai", 99);
+  fw.QueueAnswer(ScriptedAnswer{true, std::nullopt, {IDC_CLEAR}});
+  dlg.OnCommand(ID_GAME_LEADERBOARD);
+  ASSERT_EQ(fw.dialogs.size(), 2u);
+  EXPECT_EQ(fw.dialogs[0].rows[0], "01 | Kai | 99");
+  EXPECT_EQ(fw.dialogs[1].rows[0], "01 | 佚名 | 0");
+  EXPECT_EQ(fw.dialogs[1].rows.size(), 10u);
+  EXPECT_EQ(dlg.m_leaderboard.entries[0].name, "佚名");
+}
+
+TEST(Leaderboard, InsertsInRankOrderBelowEqualScores) {
+  Leaderboard board;
+  EXPECT_FALSE(board.Qualifies(0));
+  EXPECT_TRUE(board.Qualifies(1));
+  for (int i = 0; i < 10; ++i) board.entries[i] = {"p" + std::to_string(i), 100.0 - 10 * i};
+  board.InsertScore("new", 70);  // equal to entry 3: goes below it
+  EXPECT_EQ(board.entries[3].name, "p3");
+  EXPECT_EQ(board.entries[4].name, "new");
+  EXPECT_EQ(board.entries[5].name, "p4");
+  EXPECT_EQ(board.entries[9].name, "p8");  // the former tenth is dropped
+  EXPECT_FALSE(board.Qualifies(board.entries[9].score));
+}
+
+}  // namespace

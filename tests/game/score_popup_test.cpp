@@ -1,0 +1,71 @@
+#include "tests/support/game_fixture.h"
+
+namespace {
+
+class ScorePopups : public GameFixture {};
+
+TEST_F(ScorePopups, RiseOnePixelPerTickForTwentyTicks) {
+  dlg.AddScorePopup(100, 200, "+2", POPUP_GREEN, POPUP_BLACK);
+  const ScorePopup& popup = dlg.m_popups[0];
+  EXPECT_EQ(popup.rise, 0);
+  const int before = port->Invalidations();
+  for (int tick = 1; tick <= 19; ++tick) dlg.AnimationTick();
+  EXPECT_TRUE(popup.IsActive());
+  EXPECT_EQ(popup.rise, 19);  // drawn for the last time at y - 19
+  dlg.AnimationTick();
+  EXPECT_FALSE(popup.IsActive());
+  dlg.AnimationTick();
+  EXPECT_EQ(popup.rise, 20);
+  EXPECT_EQ(port->Invalidations(), before + 21);  // every tick repaints, active or not
+}
+
+TEST_F(ScorePopups, SuppressedWithFastForwardOrOutsidePlay) {
+  dlg.m_fastForward = 1;
+  dlg.AddScorePopup(1, 1, "-2", POPUP_RED, POPUP_BLACK);
+  dlg.m_fastForward = 0;
+  dlg.m_state = Paused;
+  dlg.AddScorePopup(1, 1, "-2", POPUP_RED, POPUP_BLACK);
+  dlg.m_state = Over;
+  dlg.AddScorePopup(1, 1, "-2", POPUP_RED, POPUP_BLACK);
+  EXPECT_EQ(dlg.m_popupNext, 0);
+  for (const ScorePopup& p : dlg.m_popups) EXPECT_FALSE(p.IsActive());
+}
+
+TEST_F(ScorePopups, TheHundredAndFirstTakesSlotZeroAgain) {
+  for (int i = 0; i < 100; ++i) dlg.AddScorePopup(i, 0, "+2", POPUP_GREEN, POPUP_BLACK);
+  EXPECT_EQ(dlg.m_popupNext, 100);
+  dlg.AddScorePopup(555, 0, "-3", POPUP_RED, POPUP_BLACK);
+  EXPECT_EQ(dlg.m_popupNext, 1);
+  EXPECT_EQ(dlg.m_popups[0].x, 555);
+  EXPECT_EQ(dlg.m_popups[0].text, "-3");
+  EXPECT_EQ(dlg.m_popups[1].x, 1);
+}
+
+TEST_F(ScorePopups, DrawsAnOutlineThenTheText) {
+  CBitmap bitmap;
+  bitmap.Create(50, 50);
+  CDC dc;
+  dc.CreateCompatibleDC(&fw.text);
+  dc.SelectObject(&bitmap);
+  CFont font;
+  font.CreateFont(16, 0, 0, 0, 700, false, false, false, 134, 0, 0, 0, 0x38, "黑体");
+  dc.SelectObject(&font);
+
+  ScorePopup popup{30, 40, 5, 20, 1, "+2", POPUP_BLACK, POPUP_GREEN};
+  popup.Draw(dc);
+  ASSERT_EQ(fw.text.calls.size(), 5u);
+  const CPoint places[] = {{29, 35}, {31, 35}, {30, 34}, {30, 36}, {30, 35}};
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_EQ(fw.text.calls[i].x, places[i].x);
+    EXPECT_EQ(fw.text.calls[i].y, places[i].y);
+    EXPECT_EQ(fw.text.calls[i].text, "+2");
+    EXPECT_EQ(fw.text.calls[i].color, i < 4 ? POPUP_BLACK : POPUP_GREEN);
+  }
+  EXPECT_EQ(dc.GetTextColor(), POPUP_GREEN);
+
+  popup.rise = 20;
+  popup.Draw(dc);
+  EXPECT_EQ(fw.text.calls.size(), 5u);  // idle popups draw nothing
+}
+
+}  // namespace

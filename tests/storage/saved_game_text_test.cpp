@@ -1,0 +1,174 @@
+// The saved-game text: the bytes the game writes, what the reader tolerates and what it
+// refuses.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "model/piece_catalogue.h"
+#include "storage/saved_game.h"
+
+namespace {
+
+std::string Repeat(const std::string& text, int times) {
+  std::string out;
+  for (int i = 0; i < times; ++i) out += text;
+  return out;
+}
+
+const std::string EMPTY_RECORD = "[-1]" + Repeat("[0][0][-1][-1][-1]", 18) + "[0]";
+
+// Everything a test needs to read a text: scratch header and board.
+struct Parsed {
+  SavedGameHeader header;
+  std::unique_ptr<Board> board = std::make_unique<Board>();
+  bool ok = false;
+  explicit Parsed(const std::string& text) { ok = ParseSavedGame(text, header, *board); }
+};
+
+// A small position: a wet source with water under way, a joined crossing, the rest empty.
+struct Position {
+  SavedGameHeader header{Paused, 1234, 1, {3, 12, 5}, 7};
+  std::unique_ptr<Board> board = std::make_unique<Board>();
+  Position() {
+    BuildPieceCatalogue();
+    PipeCell& cross = (*board)[CellIndex(2, 3)];
+    cross.CopyFrom(PieceCatalogue[PIECE_VERTICAL]);
+    cross.Join(PieceCatalogue[PIECE_HORIZONTAL]);
+    cross.nodes[PORT_TOP].fill = FILL_WET;
+    cross.nodes[4].fill = FILL_ARRIVING;
+    cross.front = {0, 4, 0, 0, 0, 0, 0, 0};
+    cross.frontCount = 2;
+  }
+  std::string Text() const {
+    std::string text;
+    FormatSavedGame(header, *board, text);
+    return text;
+  }
+};
+
+TEST(SavedGameText, EmptyBoardIsTheHeaderThen256RecordsWithCrLf) {
+  auto board = std::make_unique<Board>();
+  std::string text;
+  FormatSavedGame(SavedGameHeader{Playing, 10, 0, {3, 12, 5}, 7}, *board, text);
+  ASSERT_EQ(EMPTY_RECORD.size(), 331u);
+  EXPECT_EQ(text, "[0][10][0][3][12][5][7]" + Repeat(EMPTY_RECORD + "\r\n", 256));
+}
+
+TEST(SavedGameText, ScoreIsWrittenRoundedAndReadWithFractionOrExponent) {
+  auto board = std::make_unique<Board>();
+  std::string text;
+  FormatSavedGame(SavedGameHeader{Over, 12.7, 0, {0, 13, 6}, 13}, *board, text);
+  EXPECT_TRUE(text.starts_with("[1][13][0][0][13][6][13][-1]")) << text.substr(0, 30);
+  text.clear();
+  FormatSavedGame(SavedGameHeader{Over, -37.2, 0, {0, 13, 6}, 13}, *board, text);
+  EXPECT_TRUE(text.starts_with("[1][-37][0][0][13][6][13][-1]")) << text.substr(0, 30);
+
+  const std::string records = Repeat(EMPTY_RECORD + "\r\n", 256);
+  for (const auto& [written, value] : {std::pair<std::string, double>{"1.5e2", 150.0},
+                                       {"+42", 42.0},
+                                       {"-0.75", -0.75},
+                                       {"  12.", 12.0}}) {
+    Parsed parsed("[0][" + written + "][0][1][2][3][4]" + records);
+    ASSERT_TRUE(parsed.ok) << written;
+    EXPECT_EQ(parsed.header.score, value) << written;
+  }
+}
+
+TEST(SavedGameText, RoundTripKeepsEveryStoredField) {
+  const Position position;
+  const Parsed parsed(position.Text());
+  ASSERT_TRUE(parsed.ok);
+  EXPECT_EQ(parsed.header, position.header);
+  for (int i = 0; i < BOARD_CELLS; ++i) {
+    EXPECT_TRUE((*parsed.board)[i].SameContents((*position.board)[i])) << "square " << i;
+  }
+}
+
+TEST(SavedGameText, LineEndsMayBeCrLfLoneLfOrMissingAndNumbersMayFollowSpace) {
+  const Position position;
+  const std::string crlf = position.Text();
+  std::string lf;
+  std::string none;
+  std::string spaced;
+  for (char c : crlf) {
+    if (c != '\r') lf += c;
+    if (c != '\r' && c != '\n') none += c;
+    spaced += c;
+    if (c == '[') spaced += " \t";
+  }
+  for (const std::string& text : {lf, none, spaced, crlf + " \r\n\t\n"}) {
+    const Parsed parsed(text);
+    ASSERT_TRUE(parsed.ok);
+    EXPECT_EQ(parsed.header, position.header);
+    for (int i = 0; i < BOARD_CELLS; ++i)
+      EXPECT_TRUE((*parsed.board)[i].SameContents((*position.board)[i]));
+  }
+}
+
+TEST(SavedGameText, RefusesValuesOutsideTheLimitsOfTheGame) {
+  const std::string records = Repeat(EMPTY_RECORD + "\r\n", 256);
+  EXPECT_TRUE(Parsed("[2][0][1][13][0][0][0]" + records).ok);
+  for (const char* header :
+       {"[3][0][0][0][0][0][0]", "[-1][0][0][0][0][0][0]", "[0][0][2][0][0][0][0]",
+        "[0][0][0][14][0][0][0]", "[0][0][0][0][-1][0][0]", "[0][0][0][0][0][0][14]",
+        "[0][nan][0][0][0][0][0]", "[0][inf][0][0][0][0][0]", "[0][1e400][0][0][0][0][0]",
+        "[0][1e16][0][0][0][0][0]", "[0][0][0][0][0][0][99999999999]",
+        "[0][0x10][0][0][0][0][0]"}) {
+    EXPECT_FALSE(Parsed(header + records).ok) << header;
+  }
+
+  // One field of the first record at a time: its last valid value is read, one past is not.
+  const std::string header = "[0][10][0][3][12][5][7]";
+  const std::string rest = Repeat(EMPTY_RECORD + "\r\n", 255);
+  const std::string nodes17 = Repeat("[0][0][-1][-1][-1]", 17);
+  struct Case {
+    std::string good, bad;
+  };
+  const Case cases[] = {
+      {"[-3]", "[-4]"}, {"[16]", "[17]"},  // code
+  };
+  for (const Case& c : cases) {
+    EXPECT_TRUE(Parsed(header + c.good + nodes17 + "[0][0][-1][-1][-1][0]\r\n" + rest).ok);
+    EXPECT_FALSE(Parsed(header + c.bad + nodes17 + "[0][0][-1][-1][-1][0]\r\n" + rest).ok);
+  }
+  const Case nodeCases[] = {{"[65][0][-1][-1][-1]", "[66][0][-1][-1][-1]"},
+                            {"[0][2][-1][-1][-1]", "[0][3][-1][-1][-1]"},
+                            {"[1][0][17][-1][-1]", "[1][0][18][-1][-1]"},
+                            {"[1][0][-1][-1][0]", "[1][0][-1][-1][-2]"},
+                            {"[0][0][-1][-1][-1]", "[-1][0][-1][-1][-1]"}};
+  for (const Case& c : nodeCases) {
+    EXPECT_TRUE(Parsed(header + "[-1]" + nodes17 + c.good + "[0]\r\n" + rest).ok) << c.good;
+    EXPECT_FALSE(Parsed(header + "[-1]" + nodes17 + c.bad + "[0]\r\n" + rest).ok) << c.bad;
+  }
+  const std::string cell = "[-1]" + nodes17 + "[0][0][-1][-1][-1]";
+  EXPECT_TRUE(Parsed(header + cell + "[8][0][1][2][3][4][5][6][17]\r\n" + rest).ok);
+  EXPECT_FALSE(Parsed(header + cell + "[9][0][1][2][3][4][5][6][7][8]\r\n" + rest).ok);
+  EXPECT_FALSE(Parsed(header + cell + "[1][18]\r\n" + rest).ok);
+  EXPECT_FALSE(Parsed(header + cell + "[-1]\r\n" + rest).ok);
+}
+
+TEST(SavedGameText, RefusesAnythingButACompleteFile) {
+  const std::string text = Position().Text();
+  EXPECT_FALSE(Parsed("").ok);
+  EXPECT_FALSE(Parsed(" \r\n").ok);
+  EXPECT_FALSE(Parsed(text.substr(0, text.size() - 3)).ok);  // last "]" of the last record gone
+  EXPECT_FALSE(Parsed(text + "[").ok);
+  EXPECT_FALSE(Parsed(text + "x").ok);
+  EXPECT_FALSE(Parsed(text + EMPTY_RECORD).ok);  // a 257th record
+  EXPECT_FALSE(Parsed(" " + text).ok);
+  // A space between two fields of a record, and between the header and the first record.
+  std::string spaced = text;
+  spaced.insert(text.find("][", 40) + 1, " ");
+  EXPECT_FALSE(Parsed(spaced).ok);
+  spaced = text;
+  spaced.insert(text.find("[-1]"), " ");
+  EXPECT_FALSE(Parsed(spaced).ok);
+  // A sign or a number cut by a space, and an empty field.
+  EXPECT_FALSE(Parsed("[0][10][0][3][12][5][- 7]" + text.substr(23)).ok);
+  EXPECT_FALSE(Parsed("[0][1 0][0][3][12][5][7]" + text.substr(23)).ok);
+  EXPECT_FALSE(Parsed("[0][][0][3][12][5][7]" + text.substr(23)).ok);
+}
+
+}  // namespace
