@@ -16,6 +16,9 @@ constexpr CommandRoute kCommandRoutes[] = {
     {ID_GAME_SAVE, &CGameDlg::OnSaveGame},
     {ID_GAME_LEADERBOARD, &CGameDlg::OnLeaderboard},
     {ID_GAME_EXIT, &CGameDlg::OnExit},
+    {ID_HELP_INSTRUCTIONS, &CGameDlg::OnInstructions},
+    {ID_HELP_CONTACT, &CGameDlg::OnContactAuthor},
+    {ID_HELP_ABOUT, &CGameDlg::OnAbout},
 };
 
 }  // namespace

@@ -32,6 +32,11 @@ class CGameDlg : public CDialog {
   void OnDropFiles(const std::vector<std::string>& paths) override;
   // Composes the frame in the back buffer and hands it to the window.
   void OnPaint() override;
+  // Set-up when the window has been created: leaderboard, drawing surfaces, catalogue, seed,
+  // first game, timers. Returns true.
+  bool OnInitDialog() override;
+  // The window goes: the leaderboard is written back.
+  void OnDestroy() override;
 
   // --- Game play ---
   // Empties the board and lays a drain and a source at random.
@@ -57,6 +62,10 @@ class CGameDlg : public CDialog {
   // --- Menu commands ---
   void OnLeaderboard();
   void OnExit();
+  // The instructions and contact pages that ship with the program, in the user's browser.
+  void OnInstructions();
+  void OnContactAuthor();
+  void OnAbout();
 
   // --- Saved games and the leaderboard file ---
   // Writes the game to path; an existing file is replaced only by a complete new one. False

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "app/game_app.h"
+#include "platform/qt/app_icon_qt.h"
 #include "platform/qt/qt_framework.h"
 
 namespace {
@@ -34,6 +35,7 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("vandrel"));
   QGuiApplication::setDesktopFileName(QStringLiteral("vandrel"));
+  QApplication::setWindowIcon(AppIconForQt());
 
   QtFramework framework;
   CGameApp app(framework);

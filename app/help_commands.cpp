@@ -1,0 +1,34 @@
+// The Help menu: the two pages that ship with the program, and the About box.
+
+#include <filesystem>
+#include <system_error>
+
+#include "app/about_dlg.h"
+#include "app/help_pages.h"
+#include "game/game_dlg.h"
+#include "storage/program_dir.h"
+
+namespace {
+
+// A blank page first, then the page itself, both minimised and without taking the focus from
+// the game; whether the browser came up is not looked at.
+void OpenShippedPage(CGameDlg& dlg, std::string_view page) {
+  Framework& framework = dlg.GetFramework();
+  // An executable path without a folder means the current folder; an address needs it whole.
+  std::error_code error;
+  const std::filesystem::path file = GetProgramDir(framework) + std::string(page);
+  const std::filesystem::path absolute = std::filesystem::absolute(file, error);
+  framework.OpenUrl("about:blank", SW_SHOWMINNOACTIVE);
+  framework.OpenUrl(FileUrl((error ? file : absolute).string()), SW_SHOWMINNOACTIVE);
+}
+
+}  // namespace
+
+void CGameDlg::OnInstructions() { OpenShippedPage(*this, INSTRUCTIONS_PAGE); }
+
+void CGameDlg::OnContactAuthor() { OpenShippedPage(*this, CONTACT_PAGE); }
+
+void CGameDlg::OnAbout() {
+  CAboutDlg dialog(GetFramework(), this);
+  dialog.DoModal();
+}
