@@ -21,6 +21,8 @@ class CGameDlg : public CDialog {
   explicit CGameDlg(Framework& framework, CDialog* parent = nullptr);
 
   // --- Events (routed here by the back end) ---
+  bool OnInitDialog() override;
+  void OnDestroy() override;
   void OnTimer(int id) override;
   void OnOK() override;
   void OnLButtonDown(unsigned flags, CPoint point) override;

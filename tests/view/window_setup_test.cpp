@@ -1,0 +1,36 @@
+#include <gtest/gtest.h>
+
+#include "game/game_dlg.h"
+#include "res/resource_ids.h"
+#include "tests/support/scripted_framework.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+TEST(WindowSetUp, StartsTheFirstGameWithTheTimersRunningAndWritesTheBoardAtTheEnd) {
+  TempFolder folder;
+  ScriptedFramework fw;
+  fw.moduleFileName = folder.File("vandrel");
+  ASSERT_TRUE(WriteFileContents(folder.File("list.txt"), "Ada\r\n77\r\n"));
+  CGameDlg dlg(fw);
+  ScriptedPort& port = fw.Open(dlg, true);
+  EXPECT_EQ(dlg.m_state, Playing);
+  EXPECT_EQ(dlg.m_score, 10);
+  EXPECT_EQ(dlg.m_leaderboard.entries[0], (LeaderboardEntry{"Ada", 77}));
+  EXPECT_EQ(port.TimerInterval(WaterTimer), 5000);
+  EXPECT_EQ(port.TimerInterval(HoverTimer), 30);
+  EXPECT_EQ(port.TimerInterval(AnimationTimer), 30);
+  EXPECT_EQ(dlg.m_bmpBack.Width(), 479);
+  EXPECT_EQ(dlg.m_bmpBack.Height(), 458);
+  EXPECT_FALSE(dlg.m_bmpSprites.IsEmpty());
+
+  dlg.m_leaderboard.InsertScore("Bo", 90);
+  dlg.OnOK();  // Enter does nothing
+  EXPECT_FALSE(port.Result());
+  dlg.OnCommand(ID_GAME_EXIT);
+  EXPECT_EQ(port.Result(), IDCANCEL);
+  fw.Close(dlg);
+  EXPECT_EQ(FileContents(folder.File("list.txt")).rfind("Bo\r\n90\r\nAda\r\n77\r\n", 0), 0u);
+}
+
+}  // namespace
