@@ -4,6 +4,7 @@
 // stop the script with a message naming the line and a non-zero exit.
 
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -46,7 +47,10 @@ std::string CellText(const PipeCell& cell) {
 
 class ScriptPlayer {
  public:
-  ScriptPlayer() : m_dialog(m_framework) {
+  // The player keeps its leaderboard beside its own executable, as the game does, so closing
+  // its window never touches the installed game's list.txt.
+  explicit ScriptPlayer(const std::string& executable) : m_dialog(m_framework) {
+    m_framework.moduleFileName = executable;
     m_framework.onDialog = [](const DialogRecord& record) {
       std::cout << record.Describe() << "\n";
       for (const std::string& row : record.rows) std::cout << "  " << row << "\n";
@@ -257,8 +261,10 @@ void ScriptPlayer::PrintTimers() {
 
 }  // namespace
 
-int main() {
-  ScriptPlayer player;
+int main(int, char** argv) {
+  std::error_code error;
+  const std::filesystem::path self = std::filesystem::canonical("/proc/self/exe", error);
+  ScriptPlayer player(error ? std::string(argv[0]) : self.string());
   std::string line;
   int number = 0;
   while (!player.Closed() && std::getline(std::cin, line)) {
