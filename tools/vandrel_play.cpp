@@ -262,9 +262,9 @@ void ScriptPlayer::PrintTimers() {
 }  // namespace
 
 int main(int, char** argv) {
-  std::error_code error;
-  const std::filesystem::path self = std::filesystem::canonical("/proc/self/exe", error);
-  ScriptPlayer player(error ? std::string(argv[0]) : self.string());
+  std::error_code noPath;
+  const std::filesystem::path self = std::filesystem::canonical("/proc/self/exe", noPath);
+  ScriptPlayer player(noPath ? std::string(argv[0]) : self.string());
   std::string line;
   int number = 0;
   while (!player.Closed() && std::getline(std::cin, line)) {
