@@ -35,30 +35,12 @@ const SpriteSurface::TileEntry& SpriteSurface::Entry(int column, int row) const 
 void SpriteSurface::Index() {
   m_pictures.clear();
   m_shown.clear();
-  m_tiles.assign(2 * SHEET_COLUMNS, TileEntry{});
+  m_tiles.clear();
+  m_sharedFrame = false;
   const CBitmap* sheet = GetBitmap();
-  if (sheet == nullptr) {
-    m_sharedFrame = false;
-    return;
-  }
+  if (sheet == nullptr) return;
   for (int row = 0; row < 2; ++row) {
-    for (int column = 0; column < SHEET_COLUMNS; ++column) {
-      TileEntry& entry = m_tiles[static_cast<std::size_t>(row * SHEET_COLUMNS + column)];
-      for (int part = 0; part < 2; ++part) {
-        (part == 0 ? entry.frameBegin : entry.interiorBegin) = static_cast<std::uint32_t>(m_shown.size());
-        for (int y = 0; y < FRAMED; ++y) {
-          for (int x = 0; x < FRAMED; ++x) {
-            const int sx = SheetTileX(column) + x, sy = SheetTileY(row) + y;
-            if (OnFrame(x, y) != (part == 0) || sx >= sheet->Width() || sy >= sheet->Height()) continue;
-            const std::uint32_t pixel = sheet->Pixel(sx, sy);
-            if (pixel != PIXEL_WHITE) {
-              m_shown.push_back({static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), pixel});
-            }
-          }
-        }
-      }
-      entry.end = static_cast<std::uint32_t>(m_shown.size());
-    }
+    for (int column = 0; column < SHEET_COLUMNS; ++column) m_tiles.push_back(IndexTile(*sheet, column, row));
   }
   const TileEntry& first = m_tiles.front();
   m_sharedFrame = std::all_of(m_tiles.begin(), m_tiles.end(), [&](const TileEntry& e) {
@@ -68,6 +50,25 @@ void SpriteSurface::Index() {
                         return a.x == b.x && a.y == b.y && a.argb == b.argb;
                       });
   });
+}
+
+SpriteSurface::TileEntry SpriteSurface::IndexTile(const CBitmap& sheet, int column, int row) {
+  TileEntry entry;
+  for (int part = 0; part < 2; ++part) {
+    (part == 0 ? entry.frameBegin : entry.interiorBegin) = static_cast<std::uint32_t>(m_shown.size());
+    for (int y = 0; y < FRAMED; ++y) {
+      for (int x = 0; x < FRAMED; ++x) {
+        const int sx = SheetTileX(column) + x, sy = SheetTileY(row) + y;
+        if (OnFrame(x, y) != (part == 0) || sx >= sheet.Width() || sy >= sheet.Height()) continue;
+        const std::uint32_t pixel = sheet.Pixel(sx, sy);
+        if (pixel != PIXEL_WHITE) {
+          m_shown.push_back({static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), pixel});
+        }
+      }
+    }
+  }
+  entry.end = static_cast<std::uint32_t>(m_shown.size());
+  return entry;
 }
 
 void SpriteSurface::Write(CDC& target, int x, int y, std::uint32_t begin, std::uint32_t end) const {

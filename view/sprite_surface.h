@@ -55,6 +55,7 @@ class SpriteSurface : public CDC {
   };
 
   void Index();
+  TileEntry IndexTile(const CBitmap& sheet, int column, int row);
   void Write(CDC& target, int x, int y, std::uint32_t begin, std::uint32_t end) const;
   const TileEntry& Entry(int column, int row) const;
 

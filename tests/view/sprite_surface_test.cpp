@@ -34,7 +34,7 @@ struct Surface {
   }
 };
 
-// The drawing as specified: every node's tile copied in turn with white as the key.
+// The plain way to draw a cell: every node's tile copied in turn with white as the key.
 void ReferenceDraw(const CDC& sheet, const PipeCell& cell, CDC& target, int x, int y, bool bare) {
   for (const PipeNode& node : cell.nodes) {
     if (node.kind < 0) continue;
