@@ -12,6 +12,7 @@
 #include "platform/dc.h"
 #include "platform/dialog.h"
 #include "storage/leaderboard.h"
+#include "view/sprite_surface.h"
 
 // The game window: it owns the one game in progress and receives every event. Its handlers
 // live with the subsystem that defines them: game/ plays, view/ draws, storage/ reads and
@@ -91,7 +92,7 @@ class CGameDlg : public CDialog {
 
   // --- Game fields ---
   Leaderboard m_leaderboard;
-  CDC m_dcSprites;
+  SpriteSurface m_dcSprites;
   CBitmap m_bmpSprites;
   CDC m_dcBoard;
   CBitmap m_bmpBoard;

@@ -47,10 +47,10 @@ std::string CellText(const PipeCell& cell) {
 
 class ScriptPlayer {
  public:
-  // The player keeps its leaderboard beside its own executable, as the game does, so closing
-  // its window never touches the installed game's list.txt.
-  explicit ScriptPlayer(const std::string& executable) : m_dialog(m_framework) {
-    m_framework.moduleFileName = executable;
+  // The player runs as the game named "vandrel" in its own folder: boxes show the game's
+  // title, and its leaderboard lives beside the player, never touching an installed game's.
+  explicit ScriptPlayer(const std::filesystem::path& executable) : m_dialog(m_framework) {
+    m_framework.moduleFileName = (executable.parent_path() / "vandrel").string();
     m_framework.onDialog = [](const DialogRecord& record) {
       std::cout << record.Describe() << "\n";
       for (const std::string& row : record.rows) std::cout << "  " << row << "\n";
@@ -264,7 +264,7 @@ void ScriptPlayer::PrintTimers() {
 int main(int, char** argv) {
   std::error_code noPath;
   const std::filesystem::path self = std::filesystem::canonical("/proc/self/exe", noPath);
-  ScriptPlayer player(noPath ? std::string(argv[0]) : self.string());
+  ScriptPlayer player(noPath ? std::filesystem::absolute(argv[0]) : self);
   std::string line;
   int number = 0;
   while (!player.Closed() && std::getline(std::cin, line)) {
