@@ -123,12 +123,12 @@ void CDC::FillSolidRect(const CRect& rect, COLORREF color) {
 
 bool CDC::TextOut(int x, int y, std::string_view text) {
   if (m_bitmap == nullptr || m_text == nullptr || m_font == nullptr) return false;
-  m_text->TextOut(*m_bitmap, m_font->Spec(), m_textColor, x, y, text);
+  m_text->TextOut(*m_bitmap, m_font->Attributes(), m_textColor, x, y, text);
   return true;
 }
 
 int CDC::DrawText(std::string_view text, const CRect& rect, unsigned format) {
   if (m_bitmap == nullptr || m_text == nullptr || m_font == nullptr) return 0;
-  m_text->DrawText(*m_bitmap, m_font->Spec(), m_textColor, rect, text, format);
+  m_text->DrawText(*m_bitmap, m_font->Attributes(), m_textColor, rect, text, format);
   return rect.Height();
 }
