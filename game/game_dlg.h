@@ -12,6 +12,7 @@
 #include "platform/dc.h"
 #include "platform/dialog.h"
 #include "storage/leaderboard.h"
+#include "view/sprite_surface.h"
 
 // The game window: it owns the one game in progress and receives every event. Its handlers
 // live with the subsystem that defines them: game/ plays, view/ draws, storage/ reads and
@@ -21,6 +22,8 @@ class CGameDlg : public CDialog {
   explicit CGameDlg(Framework& framework, CDialog* parent = nullptr);
 
   // --- Events (routed here by the back end) ---
+  bool OnInitDialog() override;
+  void OnDestroy() override;
   void OnTimer(int id) override;
   void OnOK() override;
   void OnLButtonDown(unsigned flags, CPoint point) override;
@@ -32,11 +35,6 @@ class CGameDlg : public CDialog {
   void OnDropFiles(const std::vector<std::string>& paths) override;
   // Composes the frame in the back buffer and hands it to the window.
   void OnPaint() override;
-  // Set-up when the window has been created: leaderboard, drawing surfaces, catalogue, seed,
-  // first game, timers. Returns true.
-  bool OnInitDialog() override;
-  // The window goes: the leaderboard is written back.
-  void OnDestroy() override;
 
   // --- Game play ---
   // Empties the board and lays a drain and a source at random.
@@ -98,7 +96,7 @@ class CGameDlg : public CDialog {
 
   // --- Game fields ---
   Leaderboard m_leaderboard;
-  CDC m_dcSprites;
+  SpriteSurface m_dcSprites;
   CBitmap m_bmpSprites;
   CDC m_dcBoard;
   CBitmap m_bmpBoard;

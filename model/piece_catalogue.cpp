@@ -86,12 +86,12 @@ int EarlierLink(int link, int node) {
                                                                                         : NO_LINK;
 }
 
-void BuildTemplate(PipeCell& cell, int kind, std::span<const NodeSpec> spec) {
+void BuildTemplate(PipeCell& cell, int kind, std::span<const NodeSpec> layout) {
   cell.Clear();
-  for (const NodeSpec& n : spec) {
+  for (const NodeSpec& n : layout) {
     if (n.node < PORT_COUNT) cell.AddNode(n.node, n.tile, NO_LINK, NO_LINK, NO_LINK);
   }
-  for (const NodeSpec& n : spec) {
+  for (const NodeSpec& n : layout) {
     if (n.node < PORT_COUNT) continue;
     int links[LINK_COUNT] = {NO_LINK, NO_LINK, NO_LINK};
     int used = 0;

@@ -6,6 +6,7 @@
 #include "model/pipe_constants.h"
 
 class CDC;
+class SpriteSurface;
 class TextScanner;
 
 // One short slice of pipe inside a square. kind 0 marks a free node place; otherwise kind is
@@ -50,11 +51,11 @@ struct PipeCell {
   // Drawing from the sprite sheet in `sprites`, each node's tile (column kind, row fill)
   // copied with white as the transparent colour:
   // the whole cell as framed 20 x 20 tiles with their top-left corner at (x, y);
-  void Draw(const CDC& sprites, CDC& target, int x, int y) const;
+  void Draw(const SpriteSurface& sprites, CDC& target, int x, int y) const;
   // the 18 x 18 tile interiors only, from (x + 1, y + 1), so a blank node leaves no mark;
-  void DrawBare(const CDC& sprites, CDC& target, int x, int y) const;
+  void DrawBare(const SpriteSurface& sprites, CDC& target, int x, int y) const;
   // only what the last water step changed: the front's nodes, or the whole of a joined piece.
-  void DrawFront(const CDC& sprites, CDC& target, int x, int y) const;
+  void DrawFront(const SpriteSurface& sprites, CDC& target, int x, int y) const;
 
   // True for node places 0..3 whose node exists as a port mouth.
   bool HasPortOpening(int port) const {

@@ -1,6 +1,7 @@
 #include "platform/dc.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 bool CBitmap::Create(int width, int height) {
@@ -50,15 +51,48 @@ bool ClipCopy(CopyArea& a, const CBitmap& dst, const CBitmap& src) {
   return a.w > 0 && a.h > 0;
 }
 
+// Copies one row, leaving the target where the source has the key. Pixels go in blocks of
+// eight: a block that is all key is skipped, any other is merged without a branch per pixel,
+// which compilers turn into vector instructions. The few pixels left over go one by one.
+void CopyKeyedRow(const std::uint32_t* from, std::uint32_t* to, int count, std::uint32_t key) {
+  constexpr int BLOCK = 8;
+  int i = 0;
+  for (; i + BLOCK <= count; i += BLOCK) {
+    std::uint32_t source[BLOCK];
+    std::uint32_t differs = 0;
+    for (int k = 0; k < BLOCK; ++k) {
+      source[k] = from[i + k];
+      differs |= source[k] ^ key;
+    }
+    if (differs == 0) continue;
+    std::uint32_t target[BLOCK];
+    for (int k = 0; k < BLOCK; ++k) target[k] = to[i + k];
+    for (int k = 0; k < BLOCK; ++k) target[k] = source[k] == key ? target[k] : source[k];
+    for (int k = 0; k < BLOCK; ++k) to[i + k] = target[k];
+  }
+  for (; i < count; ++i) {
+    if (from[i] != key) to[i] = from[i];
+  }
+}
+
 }  // namespace
 
 bool CDC::BitBlt(int x, int y, int w, int h, const CDC& src, int sx, int sy) {
   if (m_bitmap == nullptr || src.m_bitmap == nullptr) return false;
   CopyArea a{x, y, sx, sy, w, h};
   if (!ClipCopy(a, *m_bitmap, *src.m_bitmap)) return true;
+  // Rows of one bitmap copied onto itself may overlap; rows of two bitmaps never do.
+  const bool sameBitmap = src.m_bitmap == m_bitmap;
+  const std::size_t bytes = static_cast<std::size_t>(a.w) * sizeof(std::uint32_t);
   for (int row = 0; row < a.h; ++row) {
-    const std::uint32_t* from = src.m_bitmap->Row(a.sy + row) + a.sx;
-    std::copy(from, from + a.w, m_bitmap->Row(a.y + row) + a.x);
+    const int fromRow = sameBitmap && a.sy < a.y ? a.h - 1 - row : row;
+    const std::uint32_t* from = src.m_bitmap->Row(a.sy + fromRow) + a.sx;
+    std::uint32_t* to = m_bitmap->Row(a.y + fromRow) + a.x;
+    if (sameBitmap) {
+      std::memmove(to, from, bytes);
+    } else {
+      std::memcpy(to, from, bytes);
+    }
   }
   return true;
 }
@@ -70,11 +104,8 @@ bool CDC::TransparentBlt(int x, int y, int w, int h, const CDC& src, int sx, int
   if (!ClipCopy(a, *m_bitmap, *src.m_bitmap)) return true;
   const std::uint32_t keyPixel = PixelFromColor(key);
   for (int row = 0; row < a.h; ++row) {
-    const std::uint32_t* from = src.m_bitmap->Row(a.sy + row) + a.sx;
-    std::uint32_t* to = m_bitmap->Row(a.y + row) + a.x;
-    for (int i = 0; i < a.w; ++i) {
-      if (from[i] != keyPixel) to[i] = from[i];
-    }
+    CopyKeyedRow(src.m_bitmap->Row(a.sy + row) + a.sx, m_bitmap->Row(a.y + row) + a.x, a.w,
+                 keyPixel);
   }
   return true;
 }
@@ -92,12 +123,12 @@ void CDC::FillSolidRect(const CRect& rect, COLORREF color) {
 
 bool CDC::TextOut(int x, int y, std::string_view text) {
   if (m_bitmap == nullptr || m_text == nullptr || m_font == nullptr) return false;
-  m_text->TextOut(*m_bitmap, m_font->Spec(), m_textColor, x, y, text);
+  m_text->TextOut(*m_bitmap, m_font->Attributes(), m_textColor, x, y, text);
   return true;
 }
 
 int CDC::DrawText(std::string_view text, const CRect& rect, unsigned format) {
   if (m_bitmap == nullptr || m_text == nullptr || m_font == nullptr) return 0;
-  m_text->DrawText(*m_bitmap, m_font->Spec(), m_textColor, rect, text, format);
+  m_text->DrawText(*m_bitmap, m_font->Attributes(), m_textColor, rect, text, format);
   return rect.Height();
 }

@@ -25,7 +25,7 @@ class CFont {
                   bool italic, bool underline, bool strikeOut, int charset, int outPrecision,
                   int clipPrecision, int quality, int pitchAndFamily, const std::string& face);
   bool IsCreated() const { return m_created; }
-  const FontSpec& Spec() const { return m_spec; }
+  const FontSpec& Attributes() const { return m_spec; }
 
  private:
   FontSpec m_spec;

@@ -11,14 +11,16 @@ jobs=2
 echo "== Build and test (build/)"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
-QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$jobs"
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$jobs" | tee "$log"
 
 echo "== Core tests under AddressSanitizer + UndefinedBehaviorSanitizer (build-asan/)"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVANDREL_SANITIZE=ON \
   -DVANDREL_QT=OFF -DVANDREL_BENCH=OFF >/dev/null
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build-asan --output-on-failure -j"$jobs"
+  ctest --test-dir build-asan --output-on-failure -j"$jobs" | tee -a "$log"
 
 echo "== File readers under libFuzzer, a short fixed run each (build-fuzz/)"
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANDREL_FUZZ=ON \
@@ -36,3 +38,8 @@ for target in saved_game leaderboard; do
   echo "fuzz_$target: $(tail -n 1 "$scratch.log")"
   rm -rf "$scratch" "$scratch.log"
 done
+
+# One closing line for the whole run: test programs of both builds plus the fuzz runs.
+programs=$(grep -oE 'tests passed, 0 tests failed out of [0-9]+' "$log" |
+  awk '{ sum += $NF } END { print sum + 0 }')
+echo "all: $((programs + 2)) passed, 0 failed"

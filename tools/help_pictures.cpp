@@ -14,6 +14,7 @@
 #include "view/png_file.h"
 #include "view/sprite_layout.h"
 #include "view/sprite_sheet.h"
+#include "view/sprite_surface.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ struct Square {
   CBitmap bitmap;
   CDC dc;
 
-  explicit Square(const CDC& sprites) {
+  explicit Square(const SpriteSurface& sprites) {
     bitmap.Create(TILE_FRAMED, TILE_FRAMED);
     dc.CreateCompatibleDC(nullptr);
     dc.SelectObject(&bitmap);
@@ -44,21 +45,21 @@ bool WriteEnlarged(const std::string& path, const CBitmap& picture) {
   return WritePngFile(path, large.Bits(), large.Width(), large.Height(), false);
 }
 
-bool WriteCell(const std::string& path, const CDC& sprites, const PipeCell& cell) {
+bool WriteCell(const std::string& path, const SpriteSurface& sprites, const PipeCell& cell) {
   Square square(sprites);
   cell.Draw(sprites, square.dc, 0, 0);
   return WriteEnlarged(path, square.bitmap);
 }
 
 // A button icon, lit or not, as the frame draws it.
-bool WriteButton(const std::string& path, const CDC& sprites, int column, int row) {
+bool WriteButton(const std::string& path, const SpriteSurface& sprites, int column, int row) {
   Square square(sprites);
   square.dc.TransparentBlt(1, 1, TILE_INTERIOR, TILE_INTERIOR, sprites, SheetTileX(column) + 1,
                            SheetTileY(row) + 1, TILE_INTERIOR, TILE_INTERIOR, KEY_WHITE);
   return WriteEnlarged(path, square.bitmap);
 }
 
-bool WritePieces(const std::string& dir, const CDC& sprites) {
+bool WritePieces(const std::string& dir, const SpriteSurface& sprites) {
   bool ok = true;
   for (int kind = 0; kind < PIECE_KIND_COUNT; ++kind) {
     ok &= WriteCell(dir + "/piece-" + std::to_string(kind) + ".png", sprites, PieceCatalogue[kind]);
@@ -76,7 +77,7 @@ bool WritePieces(const std::string& dir, const CDC& sprites) {
   return ok;
 }
 
-bool WriteButtons(const std::string& dir, const CDC& sprites) {
+bool WriteButtons(const std::string& dir, const SpriteSurface& sprites) {
   return WriteButton(dir + "/button-discard.png", sprites, DISCARD_COLUMN, 0) &&
          WriteButton(dir + "/button-discard-lit.png", sprites, DISCARD_COLUMN, 1) &&
          WriteButton(dir + "/button-fast.png", sprites, FAST_FORWARD_COLUMN, 0) &&
@@ -93,7 +94,7 @@ int main(int argc, char* argv[]) {
   }
   const std::string dir = argv[1];
   CBitmap sheet;
-  CDC sprites;
+  SpriteSurface sprites;
   if (!LoadSpriteSheet(sheet)) {
     std::fprintf(stderr, "vandrel-help-pictures: the sprite sheet cannot be read\n");
     return 1;

@@ -4,6 +4,7 @@
 // stop the script with a message naming the line and a non-zero exit.
 
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -46,7 +47,10 @@ std::string CellText(const PipeCell& cell) {
 
 class ScriptPlayer {
  public:
-  ScriptPlayer() : m_dialog(m_framework) {
+  // The player runs as the game named "vandrel" in its own folder: boxes show the game's
+  // title, and its leaderboard lives beside the player, never touching an installed game's.
+  explicit ScriptPlayer(const std::filesystem::path& executable) : m_dialog(m_framework) {
+    m_framework.moduleFileName = (executable.parent_path() / "vandrel").string();
     m_framework.onDialog = [](const DialogRecord& record) {
       std::cout << record.Describe() << "\n";
       for (const std::string& row : record.rows) std::cout << "  " << row << "\n";
@@ -257,8 +261,10 @@ void ScriptPlayer::PrintTimers() {
 
 }  // namespace
 
-int main() {
-  ScriptPlayer player;
+int main(int, char** argv) {
+  std::error_code noPath;
+  const std::filesystem::path self = std::filesystem::canonical("/proc/self/exe", noPath);
+  ScriptPlayer player(noPath ? std::filesystem::absolute(argv[0]) : self);
   std::string line;
   int number = 0;
   while (!player.Closed() && std::getline(std::cin, line)) {

@@ -1,5 +1,6 @@
 #include "game/board_geometry.h"
 #include "game/game_dlg.h"
+#include "view/sprite_layout.h"
 #include "view/sprite_sheet.h"
 
 namespace {
@@ -37,4 +38,8 @@ void CGameDlg::CreateDrawingResources() {
   m_bmpBack.Create(client.Width(), client.Height());
   m_dcBack.SelectObject(&m_bmpBack);
   m_dcBack.SetBkMode(TRANSPARENT);
+
+  // Every frame starts with one of the two backgrounds at the client area's size.
+  m_dcSprites.KeepPicture(BACKGROUND_A_X, BACKGROUND_A_Y, client.Width(), client.Height());
+  m_dcSprites.KeepPicture(BACKGROUND_B_X, BACKGROUND_B_Y, client.Width(), client.Height());
 }

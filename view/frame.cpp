@@ -62,16 +62,15 @@ void CGameDlg::OnPaint() {
   if (WindowPort* port = GetPort()) port->Present(m_bmpBack);
 }
 
-// The back buffer has the client area's size, so every frame covers all of it.
+// The back buffer has the client area's size, and each background is laid over all of it, so
+// every frame covers the whole buffer.
 void CGameDlg::ComposeFrame(CPoint pointer) {
-  const int width = m_bmpBack.Width();
-  const int height = m_bmpBack.Height();
   m_dcBack.SelectObject(&m_fonts[0]);
   if (m_state == Paused) {
-    m_dcBack.BitBlt(0, 0, width, height, m_dcSprites, BACKGROUND_B_X, BACKGROUND_B_Y);
+    m_dcSprites.CopyPicture(BACKGROUND_B_X, BACKGROUND_B_Y, m_dcBack);
     return;
   }
-  m_dcBack.BitBlt(0, 0, width, height, m_dcSprites, BACKGROUND_A_X, BACKGROUND_A_Y);
+  m_dcSprites.CopyPicture(BACKGROUND_A_X, BACKGROUND_A_Y, m_dcBack);
   DrawQueueAndButtons(*this);
   m_dcBack.TransparentBlt(BOARD_LEFT, BOARD_TOP, BOARD_PIXELS, BOARD_PIXELS, m_dcBoard, 0, 0,
                           BOARD_PIXELS, BOARD_PIXELS, KEY_WHITE);

@@ -1,35 +1,53 @@
-#include "game/board_geometry.h"
+#include <array>
+
 #include "model/pipe_cell.h"
 #include "platform/dc.h"
-#include "view/sprite_layout.h"
+#include "view/sprite_surface.h"
 
 namespace {
 
-constexpr COLORREF KEY_WHITE = RGB(255, 255, 255);
+// The nodes a list names, at most NODE_COUNT, in a fixed array: drawing allocates nothing.
+struct NodeList {
+  std::array<const PipeNode*, NODE_COUNT> nodes{};
+  int count = 0;
+  void Add(const PipeNode& node) { nodes[static_cast<std::size_t>(count++)] = &node; }
+  const PipeNode* const* begin() const { return nodes.data(); }
+  const PipeNode* const* end() const { return nodes.data() + count; }
+};
 
-void DrawFramedTile(const CDC& sprites, CDC& target, const PipeNode& node, int x, int y) {
-  target.TransparentBlt(x, y, TILE_FRAMED, TILE_FRAMED, sprites, SheetTileX(node.kind),
-                        SheetTileY(node.fill), TILE_FRAMED, TILE_FRAMED, KEY_WHITE);
+// Draws the framed tiles of the listed nodes, in order, with their top-left corner at (x, y):
+// the same as copying each node's 20 x 20 tile with white as the key. When all tiles share
+// their frame (the sheet's grid lines), the frame is written once and then only interiors,
+// which lie inside the frame and so never meet it; a node outside the indexed tiles sends
+// the whole list back to copying tile by tile, so that nothing depends on the order.
+void DrawFramedNodes(const SpriteSurface& sprites, CDC& target, int x, int y, const NodeList& list) {
+  bool indexed = sprites.SharedFrame();
+  for (const PipeNode* node : list) indexed = indexed && SpriteSurface::IsTile(node->kind, node->fill);
+  if (!indexed) {
+    for (const PipeNode* node : list) sprites.CopyFramed(node->kind, node->fill, target, x, y);
+    return;
+  }
+  if (list.count > 0) sprites.CopyFrame(target, x, y);
+  for (const PipeNode* node : list) sprites.CopyInterior(node->kind, node->fill, target, x, y);
 }
 
 }  // namespace
 
-void PipeCell::Draw(const CDC& sprites, CDC& target, int x, int y) const {
+void PipeCell::Draw(const SpriteSurface& sprites, CDC& target, int x, int y) const {
+  NodeList list;
   for (const PipeNode& node : nodes) {
-    if (node.kind >= 0) DrawFramedTile(sprites, target, node, x, y);
+    if (node.kind >= 0) list.Add(node);
+  }
+  DrawFramedNodes(sprites, target, x, y, list);
+}
+
+void PipeCell::DrawBare(const SpriteSurface& sprites, CDC& target, int x, int y) const {
+  for (const PipeNode& node : nodes) {
+    if (node.kind >= 0) sprites.CopyInterior(node.kind, node.fill, target, x, y);
   }
 }
 
-void PipeCell::DrawBare(const CDC& sprites, CDC& target, int x, int y) const {
-  for (const PipeNode& node : nodes) {
-    if (node.kind < 0) continue;
-    target.TransparentBlt(x + 1, y + 1, TILE_INTERIOR, TILE_INTERIOR, sprites,
-                          SheetTileX(node.kind) + 1, SheetTileY(node.fill) + 1, TILE_INTERIOR,
-                          TILE_INTERIOR, KEY_WHITE);
-  }
-}
-
-void PipeCell::DrawFront(const CDC& sprites, CDC& target, int x, int y) const {
+void PipeCell::DrawFront(const SpriteSurface& sprites, CDC& target, int x, int y) const {
   if (frontCount <= 0) return;
   // A joined square holds two pieces whose slices overlap at the crossing; redrawing only the
   // front would let a dry slice of one path cover the other's water, so it is drawn whole.
@@ -37,8 +55,10 @@ void PipeCell::DrawFront(const CDC& sprites, CDC& target, int x, int y) const {
     Draw(sprites, target, x, y);
     return;
   }
+  NodeList list;
   const int count = frontCount < FRONT_CAPACITY ? frontCount : FRONT_CAPACITY;
   for (int i = 0; i < count; ++i) {
-    if (IsNodeIndex(front[i])) DrawFramedTile(sprites, target, nodes[front[i]], x, y);
+    if (IsNodeIndex(front[i])) list.Add(nodes[front[i]]);
   }
+  DrawFramedNodes(sprites, target, x, y, list);
 }

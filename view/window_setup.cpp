@@ -3,9 +3,8 @@
 #include "model/piece_catalogue.h"
 #include "res/resource_ids.h"
 
-// The order matters: the back buffer takes the client area's size, the catalogue must exist
-// before the first deal, and the seed before the first draw. The window's icon is the
-// application's, which the back end gives every window.
+// Set-up of the game window, once, before it is first shown: the leaderboard, the drawing
+// surfaces, the catalogue, the first game and the three timers, in that order.
 bool CGameDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   ReadLeaderboard();
@@ -20,6 +19,7 @@ bool CGameDlg::OnInitDialog() {
   return true;
 }
 
+// The window is going: the leaderboard is written back. The game in progress is not saved.
 void CGameDlg::OnDestroy() {
   CDialog::OnDestroy();
   WriteLeaderboard();

@@ -14,14 +14,14 @@ QImage WrapBitmap(CBitmap& target) {
                 target.Width() * 4, QImage::Format_RGB32);
 }
 
-QFont MakeFont(const FontSpec& spec) {
+QFont MakeFont(const FontSpec& attributes) {
   QFont font;
-  font.setFamilies(QStringList{QString::fromStdString(spec.face), QStringLiteral("SimHei"),
+  font.setFamilies(QStringList{QString::fromStdString(attributes.face), QStringLiteral("SimHei"),
                                QStringLiteral("WenQuanYi Zen Hei"),
                                QStringLiteral("Noto Sans CJK SC")});
-  font.setPixelSize(spec.height > 0 ? spec.height : 12);
-  font.setBold(spec.weight >= 600);
-  font.setItalic(spec.italic);
+  font.setPixelSize(attributes.height > 0 ? attributes.height : 12);
+  font.setBold(attributes.weight >= 600);
+  font.setItalic(attributes.italic);
   font.setStyleStrategy(QFont::NoAntialias);
   return font;
 }

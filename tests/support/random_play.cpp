@@ -68,17 +68,3 @@ void RandomPlayer::Play(int actions) {
     }
   }
 }
-
-void FillBoardWithWater(CGameDlg& game, ScriptedFramework& framework, unsigned seed) {
-  RandomPlayer player(game, framework, seed);
-  for (int col = 0; col < BOARD_SIZE; ++col) {
-    for (int row = 0; row < BOARD_SIZE; ++row) {
-      const CPoint point{SquareLeft(col) + 9, SquareTop(row) + 9};
-      for (int tries = 0; tries < 8 && game.m_board[CellIndex(col, row)].code == CELL_EMPTY;
-           ++tries) {
-        game.OnLButtonDown(0, point);
-      }
-    }
-  }
-  player.RunWater(200);
-}

@@ -30,7 +30,3 @@ class RandomPlayer {
   ScriptedFramework& m_framework;
   std::mt19937 m_random;
 };
-
-// Fills every empty square of a new game with laid pieces and lets water run through the
-// network for a while, so that most squares hold a piece and many hold water.
-void FillBoardWithWater(CGameDlg& game, ScriptedFramework& framework, unsigned seed);

@@ -75,8 +75,8 @@ TEST_F(Frame, SetUpMakesEverySurfaceAtItsSize) {
   EXPECT_EQ(m_dialog.m_bmpBack.Width(), m_port->GetClientRect().Width());
   EXPECT_EQ(m_dialog.m_bmpBack.Height(), m_port->GetClientRect().Height());
   EXPECT_EQ(m_dialog.m_dcBack.GetBkMode(), TRANSPARENT);
-  EXPECT_EQ(m_dialog.m_fonts[0].Spec(), (FontSpec{16, 700, false, 134, 0x38, "黑体"}));
-  EXPECT_EQ(m_dialog.m_fonts[1].Spec(), (FontSpec{24, 700, false, 134, 0x38, "黑体"}));
+  EXPECT_EQ(m_dialog.m_fonts[0].Attributes(), (FontSpec{16, 700, false, 134, 0x38, "黑体"}));
+  EXPECT_EQ(m_dialog.m_fonts[1].Attributes(), (FontSpec{24, 700, false, 134, 0x38, "黑体"}));
 }
 
 TEST_F(Frame, QueueButtonsAndBoardSitAtTheirPlacesWithTheLitRowsTheStateAsksFor) {
@@ -150,7 +150,7 @@ TEST_F(Frame, ScoreIsWrittenRightAlignedInBlackWithTheLargeFont) {
     EXPECT_EQ(call.rect, (CRect{180, 20, 384, 80}));
     EXPECT_EQ(call.format, DT_RIGHT);
     EXPECT_EQ(call.color, RGB(0, 0, 0));
-    EXPECT_EQ(call.font, m_dialog.m_fonts[1].Spec());
+    EXPECT_EQ(call.font, m_dialog.m_fonts[1].Attributes());
   }
   m_dialog.m_score = -1e300;  // absurd, but written out in full all the same
   Compose(AWAY);
@@ -174,7 +174,7 @@ TEST_F(Frame, PopupsAreDrawnOldestFirstFromTheNextSlotWithTheSmallFont) {
     std::string order;
     for (const TextCall& call : TextCalls()) {
       if (call.drawText) continue;
-      EXPECT_EQ(call.font, m_dialog.m_fonts[0].Spec());
+      EXPECT_EQ(call.font, m_dialog.m_fonts[0].Attributes());
       if (call.color == RGB(255, 255, 255)) order += call.text;
     }
     EXPECT_EQ(order, next == 98 ? "bcda" : "dabc");

@@ -109,10 +109,9 @@ TileMask GratePortTop() {
   return m;
 }
 
-}  // namespace
+using Fragments = std::array<TileMask, 66>;
 
-std::array<TileMask, 66> PipeFragments() {
-  std::array<TileMask, 66> f{};
+void AddRuns(Fragments& f) {
   const TileMask top = TopMouth();
   f[1] = top;
   f[3] = MirrorY(top);
@@ -122,9 +121,11 @@ std::array<TileMask, 66> PipeFragments() {
   for (int i = 0; i < 7; ++i) f[12 + i] = Transpose(f[11 - i]);
   // The crossing's horizontal run rides one pixel higher where it passes over the vertical.
   for (int i = 0; i < 3; ++i) f[19 + i] = Shifted(f[14 + i], 0, -1);
+}
 
-  // Elbows, each listed from its vertical side: top-right 22 26 30, top-left 33 29 25,
-  // bottom-right 31 27 23, bottom-left 24 28 32.
+// Elbows, each listed from its vertical side: top-right 22 26 30, top-left 33 29 25,
+// bottom-right 31 27 23, bottom-left 24 28 32.
+void AddElbows(Fragments& f) {
   const std::array<TileMask, 3> elbow = ElbowSlices();
   const int topLeft[3] = {33, 29, 25}, bottomRight[3] = {31, 27, 23}, bottomLeft[3] = {24, 28, 32};
   for (int i = 0; i < 3; ++i) {
@@ -133,32 +134,36 @@ std::array<TileMask, 66> PipeFragments() {
     f[bottomRight[i]] = MirrorY(elbow[i]);
     f[bottomLeft[i]] = MirrorX(MirrorY(elbow[i]));
   }
+}
 
-  // Tees: the junction, then arm 7's two branch slices, then arm 8's.
-  struct TeeColumns {
-    int junction, first7, first8, second7, second8;
-  };
-  const TileMask junction = TeeJunction(), first = TeeFirstBranch(), second = TeeSecondBranch();
-  const TeeColumns noBottom{34, 38, 42, 46, 50}, noRight{37, 45, 41, 53, 49},
-      noTop{36, 44, 40, 52, 48}, noLeft{35, 39, 43, 47, 51};
-  auto put = [&f](const TeeColumns& c, TileMask (*turn)(const TileMask&)) {
-    f[c.junction] = turn(f[34]);
-    f[c.first7] = turn(f[38]);
-    f[c.first8] = turn(f[42]);
-    f[c.second7] = turn(f[46]);
-    f[c.second8] = turn(f[50]);
-  };
-  f[noBottom.junction] = junction;
-  f[noBottom.first7] = first;
-  f[noBottom.first8] = MirrorX(first);
-  f[noBottom.second7] = second;
-  f[noBottom.second8] = MirrorX(second);
-  put(noRight, Transpose);
-  put(noTop, MirrorY);
-  put(noLeft, [](const TileMask& m) { return MirrorX(Transpose(m)); });
+// Each tee's columns: the junction, then arm 7's two branch slices, then arm 8's. The tee
+// open at the top, left and right is drawn; the others are it turned over.
+struct TeeColumns {
+  int junction, first7, first8, second7, second8;
+};
 
-  // Caps open at the bottom, left, top, right; wheels and grates for ports top, right,
-  // bottom, left.
+void AddTurnedTee(Fragments& f, const TeeColumns& c, TileMask (*turn)(const TileMask&)) {
+  f[c.junction] = turn(f[34]);
+  f[c.first7] = turn(f[38]);
+  f[c.first8] = turn(f[42]);
+  f[c.second7] = turn(f[46]);
+  f[c.second8] = turn(f[50]);
+}
+
+void AddTees(Fragments& f) {
+  f[34] = TeeJunction();
+  f[38] = TeeFirstBranch();
+  f[42] = MirrorX(f[38]);
+  f[46] = TeeSecondBranch();
+  f[50] = MirrorX(f[46]);
+  AddTurnedTee(f, {37, 45, 41, 53, 49}, Transpose);  // open top, bottom, left
+  AddTurnedTee(f, {36, 44, 40, 52, 48}, MirrorY);    // open bottom, left, right
+  AddTurnedTee(f, {35, 39, 43, 47, 51}, [](const TileMask& m) { return MirrorX(Transpose(m)); });
+}
+
+// Caps open at the bottom, left, top, right; wheels and grates for ports top, right,
+// bottom, left.
+void AddEnds(Fragments& f) {
   f[54] = CapOpenBottom();
   f[56] = MirrorY(f[54]);
   f[55] = Transpose(f[56]);
@@ -169,5 +174,15 @@ std::array<TileMask, 66> PipeFragments() {
     f[base + 3] = Transpose(f[base]);
     f[base + 1] = MirrorX(f[base + 3]);
   }
+}
+
+}  // namespace
+
+std::array<TileMask, 66> PipeFragments() {
+  Fragments f{};
+  AddRuns(f);
+  AddElbows(f);
+  AddTees(f);
+  AddEnds(f);
   return f;
 }

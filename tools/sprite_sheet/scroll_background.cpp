@@ -17,11 +17,11 @@ namespace {
 constexpr float ROLL_RADIUS = 17.0f;
 constexpr float LEFT_AXIS = 21.0f;
 constexpr float RIGHT_AXIS = 455.0f;
-constexpr float ROLL_TOP = 14.0f;
-constexpr float ROLL_BOTTOM = 442.0f;
+constexpr float ROLL_TOP = 12.0f;
+constexpr float ROLL_BOTTOM = 443.0f;
 constexpr float END_RY = 6.0f;  // half height of the elliptic ends of the rolls
-constexpr float SHEET_TOP = 20.0f;
-constexpr float SHEET_BOTTOM = 436.0f;
+constexpr float SHEET_TOP = 14.0f;
+constexpr float SHEET_BOTTOM = 440.0f;
 constexpr float SHADOW_OFFSET = 3.0f;
 
 const Rgb INK = RgbOf(58, 36, 20);
@@ -66,7 +66,7 @@ Rgb SheetColour(float lx, float ly, float edgeDistance) {
   c = Scale(c, 0.975f + 0.05f * ValueNoise(lx / 28.0f, ly / 1.4f, 23));
   c = Scale(c, 0.985f + 0.03f * HashUnit(ix, iy, 5));
   const float wornEdge = edgeDistance + (FractalNoise(lx / 9.0f, ly / 9.0f, 2, 31) - 0.5f) * 8.0f;
-  c = Mix(c, SCORCH, std::pow(1.0f - Smoothstep(0.0f, 22.0f, wornEdge), 2.0f) * 0.85f);
+  c = Mix(c, SCORCH, std::pow(1.0f - Smoothstep(0.0f, 17.0f, wornEdge), 2.0f) * 0.85f);
   const float fromLeftRoll = lx - (LEFT_AXIS + ROLL_RADIUS);
   const float fromRightRoll = (RIGHT_AXIS - ROLL_RADIUS) - lx;
   const float bend = std::min(fromLeftRoll, fromRightRoll);
