@@ -4,6 +4,8 @@
 
 #include <QApplication>
 
+#include "platform/qt/app_icon_qt.h"
+
 namespace {
 
 // The offscreen platform warns about window size hints it cannot pass on; nothing to see.
@@ -19,6 +21,7 @@ int main(int argc, char* argv[]) {
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
   QApplication application(argc, argv);
   qInstallMessageHandler(QuietHandler);
+  QApplication::setWindowIcon(AppIconForQt());  // as the program does
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

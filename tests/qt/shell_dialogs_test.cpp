@@ -127,6 +127,12 @@ TEST_F(ShellDialogs, AboutBoxShowsTitleIconTextAndOk) {
     EXPECT_EQ(modal->windowTitle(), QString("关于 Flumora"));
     EXPECT_EQ(modal->size(), QSize(374, 120));
     EXPECT_GE(modal->findChildren<QLabel*>().size(), 3);
+    bool icon = false;
+    for (const QLabel* label : modal->findChildren<QLabel*>()) {
+      icon |= label->pixmap().size() == QSize(32, 32);
+    }
+    EXPECT_TRUE(icon) << "the program's icon";
+    EXPECT_FALSE(modal->windowIcon().isNull());
     ButtonOf(modal, "确定")->click();
   });
   EXPECT_EQ(dialog.DoModal(), IDOK);
