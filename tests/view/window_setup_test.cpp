@@ -2,6 +2,7 @@
 
 #include "game/game_dlg.h"
 #include "res/resource_ids.h"
+#include "tests/support/scoped_env.h"
 #include "tests/support/scripted_framework.h"
 #include "tests/support/temp_folder.h"
 
@@ -9,6 +10,8 @@ namespace {
 
 TEST(WindowSetUp, StartsTheFirstGameWithTheTimersRunningAndWritesTheBoardAtTheEnd) {
   TempFolder folder;
+  TempFolder data;
+  const ScopedEnv dataHome("XDG_DATA_HOME", data.Path());
   ScriptedFramework fw;
   fw.moduleFileName = folder.File("vandrel");
   ASSERT_TRUE(WriteFileContents(folder.File("list.txt"), "Ada\r\n77\r\n"));
