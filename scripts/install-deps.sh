@@ -1,10 +1,20 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, only those that are missing.
-# Usage: scripts/install-deps.sh [--no-qt]
+# Usage: scripts/install-deps.sh [--no-qt] [--desktop-tools]
+#   --no-qt          only what the headless core needs
+#   --desktop-tools  also what looking at the real window needs (xwininfo, ImageMagick)
 set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev)
-if [[ "${1:-}" != "--no-qt" ]]; then
+with_qt=1
+for option in "$@"; do
+  case "$option" in
+    --no-qt) with_qt=0 ;;
+    --desktop-tools) packages+=(x11-utils imagemagick) ;;
+    *) echo "usage: $0 [--no-qt] [--desktop-tools]" >&2; exit 2 ;;
+  esac
+done
+if ((with_qt)); then
   packages+=(qt6-base-dev fonts-wqy-zenhei xvfb xauth)
 fi
 

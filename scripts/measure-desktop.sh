@@ -17,9 +17,7 @@ while (($#)); do
     *) echo "usage: $0 [--idle SECONDS] [--screenshot FILE]" >&2; exit 2 ;;
   esac
 done
-for tool in Xvfb xwininfo; do
-  command -v "$tool" >/dev/null || { echo "$tool is missing (apt-get install xvfb x11-utils)" >&2; exit 1; }
-done
+scripts/install-deps.sh --desktop-tools
 [[ -x build/vandrel ]] || { echo "build/vandrel is not built yet" >&2; exit 1; }
 
 # The game writes list.txt beside its executable: run a copy in a folder of its own.
