@@ -2,6 +2,8 @@
 #include "game/game_dlg.h"
 
 void CGameDlg::RedrawBoard(bool rebuild) {
+  // Before the drawing surfaces exist (a headless game) there is nothing to draw on.
+  if (m_dcBoard.GetBitmap() == nullptr || m_dcSprites.GetBitmap() == nullptr) return;
   if (rebuild) m_dcBoard.FillSolidRect(CRect{0, 0, BOARD_PIXELS, BOARD_PIXELS}, RGB(255, 255, 255));
   for (int col = 0; col < BOARD_SIZE; ++col) {
     for (int row = 0; row < BOARD_SIZE; ++row) {
