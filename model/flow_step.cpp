@@ -15,6 +15,18 @@ struct FrontBuilder {
   }
 };
 
+using Nodes = std::array<PipeNode, NODE_COUNT>;
+
+// Water moves on from a wet node to linked node t when t exists, is dry and the new front has
+// room for it; t then counts as arriving. Links outside 0..17 lead nowhere.
+inline void Spread(Nodes& nodes, int t, FrontBuilder& next) {
+  if (static_cast<unsigned>(t) >= static_cast<unsigned>(NODE_COUNT)) return;
+  PipeNode& target = nodes[t];
+  if (target.kind <= 0 || target.fill != FILL_DRY || next.Full()) return;
+  target.fill = FILL_ARRIVING;
+  next.entries[next.count++] = t;
+}
+
 }  // namespace
 
 int PipeCell::FlowStep() {
@@ -27,21 +39,18 @@ int PipeCell::FlowStep() {
   for (int i = 0; i < oldCount; ++i) {
     const int n = front[i];
     if (!IsNodeIndex(n)) continue;
-    const int fill = nodes[n].fill;
-    if (fill == FILL_WET) {
+    const PipeNode& node = nodes[n];
+    if (node.fill == FILL_WET) {
       // A wet port stays in the front for good, so its neighbour is offered the water at
       // every step; a wet inner node has passed its water on and is dropped.
       if (n < PORT_COUNT) {
         next.Append(n);
         result |= 1 << n;
       }
-      for (int t : nodes[n].links) {
-        if (!IsNodeIndex(t) || nodes[t].kind <= 0 || nodes[t].fill != FILL_DRY) continue;
-        if (next.Full()) break;
-        nodes[t].fill = FILL_ARRIVING;
-        next.Append(t);
-      }
-    } else if (fill == FILL_ARRIVING) {
+      Spread(nodes, node.links[0], next);
+      Spread(nodes, node.links[1], next);
+      Spread(nodes, node.links[2], next);
+    } else if (node.fill == FILL_ARRIVING) {
       next.Append(n);
     }
   }
