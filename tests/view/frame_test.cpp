@@ -2,6 +2,7 @@
 
 #include "game/game_random.h"
 #include "res/dialog_templates.h"
+#include "tests/support/test_surface.h"
 #include "tests/view/view_fixture.h"
 
 namespace {
@@ -57,14 +58,6 @@ class Frame : public ViewTest {
 
   const std::vector<TextCall>& TextCalls() const { return m_framework.text.calls; }
 };
-
-bool SameBitmap(const CBitmap& a, const CBitmap& b) {
-  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
-  for (int y = 0; y < a.Height(); ++y)
-    for (int x = 0; x < a.Width(); ++x)
-      if (a.Pixel(x, y) != b.Pixel(x, y)) return false;
-  return true;
-}
 
 TEST_F(Frame, SetUpMakesEverySurfaceAtItsSize) {
   EXPECT_EQ(m_dialog.m_dcSprites.GetBitmap(), &m_dialog.m_bmpSprites);

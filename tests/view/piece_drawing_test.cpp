@@ -1,6 +1,7 @@
 #include <vector>
 
 #include "game/game_random.h"
+#include "tests/support/test_surface.h"
 #include "tests/view/view_fixture.h"
 
 namespace {
@@ -9,17 +10,6 @@ constexpr std::uint32_t MARKER = 0xFFFF00FFu;  // a colour the sheet never uses
 
 class PieceDrawing : public ViewTest {
  protected:
-  // A surface over a fresh w x h bitmap filled with fill.
-  struct Surface {
-    CBitmap bitmap;
-    CDC dc;
-    Surface(int w, int h, std::uint32_t fill) {
-      bitmap.Create(w, h);
-      for (int i = 0; i < w * h; ++i) bitmap.Bits()[i] = fill;
-      dc.CreateCompatibleDC(nullptr);
-      dc.SelectObject(&bitmap);
-    }
-  };
 
   // What drawing `cell` framed at (x, y) over `under` must give, pixel by pixel, worked out
   // from the sheet: each node's 20 x 20 tile in turn, white pixels left out.
@@ -39,14 +29,6 @@ class PieceDrawing : public ViewTest {
   }
 };
 
-bool SameBitmap(const CBitmap& a, const CBitmap& b) {
-  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
-  for (int y = 0; y < a.Height(); ++y)
-    for (int x = 0; x < a.Width(); ++x)
-      if (a.Pixel(x, y) != b.Pixel(x, y)) return false;
-  return true;
-}
-
 TEST_F(PieceDrawing, EmptyBoardRebuildsToWhiteWithABlackGridEvery19Pixels) {
   FillBoard(MARKER);
   m_dialog.RedrawBoard(true);
@@ -62,13 +44,13 @@ TEST_F(PieceDrawing, PiecesAreDrawnTileOverTileWithWhiteLeftOut) {
   for (int kind = 0; kind < PIECE_KIND_COUNT; ++kind) {
     PipeCell cell = PieceCatalogue[kind];
     for (int i = 0; i < NODE_COUNT; i += 2) cell.nodes[i].fill = FILL_WET;
-    Surface drawn(40, 40, MARKER), expected(40, 40, MARKER);
+    TestSurface drawn(40, 40, MARKER), expected(40, 40, MARKER);
     cell.Draw(m_dialog.m_dcSprites, drawn.dc, 7, 5);
     Overlay(Sheet(), cell, expected.bitmap, 7, 5);
     ASSERT_TRUE(SameBitmap(drawn.bitmap, expected.bitmap)) << "kind " << kind;
 
     // Bare: the same interiors one pixel in, and no frame.
-    Surface bare(40, 40, MARKER);
+    TestSurface bare(40, 40, MARKER);
     cell.DrawBare(m_dialog.m_dcSprites, bare.dc, 7, 5);
     for (int y = 0; y < 40; ++y) {
       for (int x = 0; x < 40; ++x) {
@@ -82,7 +64,7 @@ TEST_F(PieceDrawing, PiecesAreDrawnTileOverTileWithWhiteLeftOut) {
 
 TEST_F(PieceDrawing, BlankSquareLeavesItsFrameAloneAndNothingWhenBare) {
   const PipeCell empty;
-  Surface framed(20, 20, MARKER), bare(20, 20, MARKER);
+  TestSurface framed(20, 20, MARKER), bare(20, 20, MARKER);
   empty.Draw(m_dialog.m_dcSprites, framed.dc, 0, 0);
   empty.DrawBare(m_dialog.m_dcSprites, bare.dc, 0, 0);
   for (int y = 0; y < 20; ++y) {
@@ -106,7 +88,7 @@ TEST_F(PieceDrawing, RefreshDrawsOnlyTheWaterFronts) {
 
   FillBoard(MARKER);
   m_dialog.RedrawBoard(false);
-  Surface expected(BOARD_PIXELS, BOARD_PIXELS, MARKER);
+  TestSurface expected(BOARD_PIXELS, BOARD_PIXELS, MARKER);
   PipeCell front;  // just node 5's tile
   front.nodes[0] = flowing.nodes[5];
   Overlay(Sheet(), front, expected.bitmap, 19 * 5, 19 * 6);
@@ -125,7 +107,7 @@ TEST_F(PieceDrawing, RefreshOfAJoinedSquareRedrawsAllItsNodes) {
 
   FillBoard(MARKER);
   m_dialog.RedrawBoard(false);
-  Surface expected(BOARD_PIXELS, BOARD_PIXELS, MARKER);
+  TestSurface expected(BOARD_PIXELS, BOARD_PIXELS, MARKER);
   Overlay(Sheet(), cross, expected.bitmap, 19 * 2, 19 * 9);
   EXPECT_TRUE(SameBitmap(m_dialog.m_bmpBoard, expected.bitmap));
 }
@@ -186,7 +168,7 @@ TEST_F(PieceDrawing, EveryPieceReadsAsOneOutlinedPipeWhetherDryOrWet) {
     for (int fill : {FILL_DRY, FILL_WET}) {
       PipeCell cell = PieceCatalogue[kind];
       for (PipeNode& node : cell.nodes) node.fill = fill;
-      Surface picture(20, 20, PIXEL_WHITE);
+      TestSurface picture(20, 20, PIXEL_WHITE);
       cell.Draw(m_dialog.m_dcSprites, picture.dc, 0, 0);
       const std::string what = "kind " + std::to_string(kind) + (fill ? " wet" : " dry");
       ExpectOutlinedPipe(picture.bitmap, cell, what.c_str());
@@ -208,7 +190,7 @@ TEST_F(PieceDrawing, SourcesAndDrainsAreOutlinedInEveryOrientation) {
       int port = 0;
       while (!cell.HasPortOpening(port)) ++port;
       found |= 1 << (port + (cell.code == CELL_SOURCE ? 4 : 0));
-      Surface picture(20, 20, PIXEL_WHITE);
+      TestSurface picture(20, 20, PIXEL_WHITE);
       cell.Draw(m_dialog.m_dcSprites, picture.dc, 0, 0);
       ExpectOutlinedPipe(picture.bitmap, cell, cell.code == CELL_SOURCE ? "source" : "drain");
     }

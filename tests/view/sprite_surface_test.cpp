@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "model/pipe_cell.h"
+#include "tests/support/test_surface.h"
 #include "view/sprite_sheet.h"
 #include "view/sprite_surface.h"
 
@@ -18,20 +19,9 @@ struct Rng {
   }
 };
 
-struct Surface {
-  CBitmap bitmap;
-  CDC dc;
-  Surface(int w, int h, std::uint32_t fill) {
-    bitmap.Create(w, h);
-    for (int i = 0; i < w * h; ++i) bitmap.Bits()[i] = fill;
-    dc.CreateCompatibleDC(nullptr);
-    dc.SelectObject(&bitmap);
-  }
-  bool operator==(const Surface& other) const {
-    for (int i = 0; i < bitmap.Width() * bitmap.Height(); ++i)
-      if (bitmap.Bits()[i] != other.bitmap.Bits()[i]) return false;
-    return true;
-  }
+struct Surface : TestSurface {
+  using TestSurface::TestSurface;
+  bool operator==(const Surface& other) const { return SameBitmap(bitmap, other.bitmap); }
 };
 
 // The plain way to draw a cell: every node's tile copied in turn with white as the key.
