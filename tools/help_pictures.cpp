@@ -19,7 +19,6 @@
 namespace {
 
 constexpr int ENLARGE = 3;
-constexpr COLORREF KEY_WHITE = RGB(255, 255, 255);
 
 // A picture of one framed square, drawn over the parchment under the board's middle.
 struct Square {
@@ -55,7 +54,7 @@ bool WriteCell(const std::string& path, const SpriteSurface& sprites, const Pipe
 bool WriteButton(const std::string& path, const SpriteSurface& sprites, int column, int row) {
   Square square(sprites);
   square.dc.TransparentBlt(1, 1, TILE_INTERIOR, TILE_INTERIOR, sprites, SheetTileX(column) + 1,
-                           SheetTileY(row) + 1, TILE_INTERIOR, TILE_INTERIOR, KEY_WHITE);
+                           SheetTileY(row) + 1, TILE_INTERIOR, TILE_INTERIOR, SPRITE_KEY);
   return WriteEnlarged(path, square.bitmap);
 }
 

@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr COLORREF KEY_WHITE = RGB(255, 255, 255);
 constexpr COLORREF SCORE_COLOR = RGB(0, 0, 0);
 constexpr const char* SCORE_FORMAT = "分数 %.0lf";
 
@@ -20,7 +19,7 @@ const PipeCell* TemplateOf(int kind) {
 void DrawButton(CGameDlg& dlg, CPoint at, int column, bool lit) {
   dlg.m_dcBack.TransparentBlt(at.x, at.y, TILE_INTERIOR, TILE_INTERIOR, dlg.m_dcSprites,
                               SheetTileX(column) + 1, SheetTileY(lit ? 1 : 0) + 1, TILE_INTERIOR,
-                              TILE_INTERIOR, KEY_WHITE);
+                              TILE_INTERIOR, SPRITE_KEY);
 }
 
 void DrawQueueAndButtons(CGameDlg& dlg) {
@@ -73,7 +72,7 @@ void CGameDlg::ComposeFrame(CPoint pointer) {
   m_dcSprites.CopyPicture(BACKGROUND_A_X, BACKGROUND_A_Y, m_dcBack);
   DrawQueueAndButtons(*this);
   m_dcBack.TransparentBlt(BOARD_LEFT, BOARD_TOP, BOARD_PIXELS, BOARD_PIXELS, m_dcBoard, 0, 0,
-                          BOARD_PIXELS, BOARD_PIXELS, KEY_WHITE);
+                          BOARD_PIXELS, BOARD_PIXELS, SPRITE_KEY);
   if (!m_cursorShown) {
     // The carried piece's 18 x 18 interior spans pointer - 8 to pointer + 9.
     if (const PipeCell* piece = TemplateOf(m_current)) {

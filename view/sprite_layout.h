@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "platform/types.h"
+
 // Where the pictures lie on the sprite sheet. Tiles sit on a 19-pixel pitch and share their
 // one-pixel black frame lines, so a framed tile is 20 x 20 and its interior 18 x 18.
 constexpr int SHEET_WIDTH = 1697;
@@ -45,3 +47,6 @@ struct SheetBox {
 constexpr SheetBox SCROLL_BOX{2, 4, 477, 454};
 constexpr SheetBox FIGURE_BOX{199, 170, 304, 297};
 constexpr std::uint32_t GROUND_PIXEL = 0xFF18100Du;  // RGB 24, 16, 13
+
+// Every copy from the sheet treats white as transparent: white pixels leave the target as it is.
+constexpr COLORREF SPRITE_KEY = RGB(255, 255, 255);

@@ -10,7 +10,6 @@ namespace {
 
 constexpr int FRAMED = 20;
 constexpr int INTERIOR = 18;
-constexpr COLORREF KEY_WHITE = RGB(255, 255, 255);
 
 bool OnFrame(int x, int y) { return x == 0 || y == 0 || x == FRAMED - 1 || y == FRAMED - 1; }
 
@@ -92,7 +91,7 @@ void SpriteSurface::CopyFrame(CDC& target, int x, int y) const {
 void SpriteSurface::CopyInterior(int column, int row, CDC& target, int x, int y) const {
   if (!IsTile(column, row) || m_tiles.empty()) {
     target.TransparentBlt(x + 1, y + 1, INTERIOR, INTERIOR, *this, SheetTileX(column) + 1,
-                          SheetTileY(row) + 1, INTERIOR, INTERIOR, KEY_WHITE);
+                          SheetTileY(row) + 1, INTERIOR, INTERIOR, SPRITE_KEY);
     return;
   }
   const TileEntry& entry = Entry(column, row);
@@ -102,7 +101,7 @@ void SpriteSurface::CopyInterior(int column, int row, CDC& target, int x, int y)
 void SpriteSurface::CopyFramed(int column, int row, CDC& target, int x, int y) const {
   if (!IsTile(column, row) || m_tiles.empty()) {
     target.TransparentBlt(x, y, FRAMED, FRAMED, *this, SheetTileX(column), SheetTileY(row), FRAMED,
-                          FRAMED, KEY_WHITE);
+                          FRAMED, SPRITE_KEY);
     return;
   }
   const TileEntry& entry = Entry(column, row);
