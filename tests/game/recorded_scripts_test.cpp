@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/support/temp_folder.h"
+
+// Long random scripts (made by vandrel-script-gen from a seed) played through vandrel-play:
+// the output must stay byte for byte what was recorded in tests/data/recorded_scripts.txt, as
+// "SEED ACTIONS DIGEST" lines. To record anew after an intended change of behaviour, run this
+// test with VANDREL_RECORD=1; with VANDREL_SCRIPT_OUTPUTS=DIR it also leaves every output in
+// DIR, to compare two builds with diff.
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string RECORD_FILE = std::string(VANDREL_TEST_DATA) + "/recorded_scripts.txt";
+
+std::uint64_t Fnv1a(const std::string& bytes) {
+  std::uint64_t hash = 14695981039346656037ull;
+  for (unsigned char c : bytes) hash = (hash ^ c) * 1099511628211ull;
+  return hash;
+}
+
+std::string Hex(std::uint64_t value) {
+  char text[17];
+  std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(value));
+  return text;
+}
+
+// The player's output (standard output and error) for the script of seed, run in a fresh
+// folder that holds a copy of the player (its list.txt lands there) and the worked example.
+std::string PlayScript(unsigned seed, int actions) {
+  TempFolder folder;
+  fs::copy_file(VANDREL_PLAY, folder.File("vandrel-play"));
+  fs::copy_file(std::string(VANDREL_TEST_DATA) + "/worked_example.flm",
+                folder.File("worked_example.flm"));
+  const std::string command = "cd '" + folder.Path() + "' && '" + VANDREL_SCRIPT_GEN + "' " +
+                              std::to_string(seed) + " " + std::to_string(actions) +
+                              " | ./vandrel-play 2>&1; echo \"exit $?\"";
+  std::string output;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[65536];
+    std::size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
+    pclose(pipe);
+  }
+  return output;
+}
+
+struct Recording {
+  unsigned seed;
+  int actions;
+  std::string digest;
+};
+
+std::vector<Recording> ReadRecordings() {
+  std::vector<Recording> recordings;
+  std::ifstream in(RECORD_FILE);
+  Recording r{};
+  while (in >> r.seed >> r.actions >> r.digest) recordings.push_back(r);
+  return recordings;
+}
+
+TEST(RecordedScripts, PlayerOutputStaysByteIdentical) {
+  std::vector<Recording> recordings = ReadRecordings();
+  ASSERT_GE(recordings.size(), 24u);
+  const char* outputs = std::getenv("VANDREL_SCRIPT_OUTPUTS");
+  std::ostringstream recorded;
+  for (Recording& r : recordings) {
+    const std::string output = PlayScript(r.seed, r.actions);
+    if (outputs != nullptr) std::ofstream(fs::path(outputs) / (std::to_string(r.seed) + ".out")) << output;
+    const std::string digest = Hex(Fnv1a(output));
+    EXPECT_EQ(digest, r.digest) << "script " << r.seed << " (" << r.actions << " actions)";
+    recorded << r.seed << " " << r.actions << " " << digest << "\n";
+  }
+  if (std::getenv("VANDREL_RECORD") != nullptr) std::ofstream(RECORD_FILE) << recorded.str();
+}
+
+}  // namespace
