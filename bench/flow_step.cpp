@@ -11,7 +11,6 @@ namespace {
 // Every square a crossing with water just handed into all four ports: each step moves the
 // water on along both paths, the largest fronts a square can hold.
 Board CrossingsWithWaterEntering() {
-  BuildPieceCatalogue();
   Board board;
   for (PipeCell& cell : board) {
     cell = PieceCatalogue[PIECE_CROSS];

@@ -37,7 +37,6 @@ struct Window {
   BenchFramework framework;
   CGameDlg dialog{framework};
   Window() {
-    BuildPieceCatalogue();
     framework.Open(dialog);
     dialog.CreateDrawingResources();
     GameRandom::Seed(1234);

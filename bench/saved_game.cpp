@@ -14,7 +14,6 @@ namespace {
 
 struct FullGame {
   FullGame() {
-    BuildPieceCatalogue();
     framework.Open(game);
     GameRandom::Seed(2024);
     game.NewGame();

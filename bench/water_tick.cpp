@@ -31,7 +31,6 @@ void FillBoard(CGameDlg& dlg) {
 // One water step; with state.range(0) set, the game's drawing surfaces exist and the step
 // also refreshes the board picture, as it does in the running program.
 void WaterStep(benchmark::State& state) {
-  BuildPieceCatalogue();
   ScriptedFramework framework;
   CGameDlg dlg(framework);
   framework.Open(dlg);

@@ -12,7 +12,7 @@ int Draw14() { return GameRandom::Next() % 14 + 1; }
 
 bool IsDeadEnd(int kind) { return kind >= PIECE_FIRST_DEAD_END && kind <= PIECE_LAST_DEAD_END; }
 
-int FreshKind() { return GameRandom::Next() % DealtKindCount; }
+int FreshKind() { return GameRandom::Next() % PIECE_DEALT_COUNT; }
 
 }  // namespace
 

@@ -2,9 +2,6 @@
 
 #include <span>
 
-std::array<PipeCell, PIECE_KIND_COUNT> PieceCatalogue{};
-int DealtKindCount = 0;
-
 namespace {
 
 // One node of a template: its index, its tile and its links, exactly as the finished
@@ -81,12 +78,12 @@ constexpr std::span<const NodeSpec> kTemplates[PIECE_KIND_COUNT] = {
 
 // Only links to ports and to inner nodes added earlier are passed to AddNode; it writes the
 // back-links itself, and the later links of a node arrive as back-links from later nodes.
-int EarlierLink(int link, int node) {
+constexpr int EarlierLink(int link, int node) {
   return (link >= 0 && link < PORT_COUNT) || (link >= FIRST_INNER_NODE && link < node) ? link
                                                                                         : NO_LINK;
 }
 
-void BuildTemplate(PipeCell& cell, int kind, std::span<const NodeSpec> layout) {
+constexpr void BuildTemplate(PipeCell& cell, int kind, std::span<const NodeSpec> layout) {
   cell.Clear();
   for (const NodeSpec& n : layout) {
     if (n.node < PORT_COUNT) cell.AddNode(n.node, n.tile, NO_LINK, NO_LINK, NO_LINK);
@@ -104,11 +101,15 @@ void BuildTemplate(PipeCell& cell, int kind, std::span<const NodeSpec> layout) {
   cell.code = kind;
 }
 
+// Every template node for node and slot for slot, through AddNode as a piece is built.
+constexpr PieceTemplates BuildPieceCatalogue() {
+  PieceTemplates templates{};
+  for (int kind = 0; kind < PIECE_KIND_COUNT; ++kind) {
+    BuildTemplate(templates[kind], kind, kTemplates[kind]);
+  }
+  return templates;
+}
+
 }  // namespace
 
-void BuildPieceCatalogue() {
-  for (int kind = 0; kind < PIECE_KIND_COUNT; ++kind) {
-    BuildTemplate(PieceCatalogue[kind], kind, kTemplates[kind]);
-  }
-  DealtKindCount = PIECE_DEALT_COUNT;
-}
+constexpr PieceTemplates PieceCatalogue = BuildPieceCatalogue();

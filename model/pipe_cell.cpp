@@ -1,44 +1,6 @@
 #include "model/pipe_cell.h"
 
-void PipeCell::Clear() {
-  for (PipeNode& node : nodes) node = PipeNode{};
-  code = CELL_EMPTY;
-  frontCount = 0;
-}
-
 void PipeCell::CopyFrom(const PipeCell& other) { *this = other; }
-
-bool PipeCell::AddNode(int slot, int kind, int link0, int link1, int link2) {
-  int place = -1;
-  if (slot >= 0 && slot < PORT_COUNT) {
-    place = slot;
-  } else {
-    for (int i = FIRST_INNER_NODE; i < NODE_COUNT; ++i) {
-      if (nodes[i].kind == 0) {
-        place = i;
-        break;
-      }
-    }
-    if (place < 0) return false;
-  }
-
-  for (int target : {link0, link1, link2}) {
-    if (!IsNodeIndex(target) || nodes[target].kind <= 0) continue;
-    bool written = false;
-    for (int& back : nodes[target].links) {
-      if (back < 0) {
-        back = place;
-        written = true;
-        break;
-      }
-    }
-    if (!written) return false;
-  }
-
-  nodes[place].kind = kind;
-  nodes[place].links = {link0, link1, link2};
-  return true;
-}
 
 bool PipeCell::HasWater() const {
   for (const PipeNode& node : nodes) {

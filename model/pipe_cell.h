@@ -5,10 +5,6 @@
 
 #include "model/pipe_constants.h"
 
-class CDC;
-class SpriteSurface;
-class TextScanner;
-
 // One short slice of pipe inside a square. kind 0 marks a free node place; otherwise kind is
 // the sprite-sheet column that pictures the slice. links name the nodes the water reaches
 // next, used from slot 0 upward.
@@ -30,14 +26,14 @@ struct PipeCell {
   int frontCount = 0;
 
   // Makes the square empty. The front entries are left as they are; only frontCount counts.
-  void Clear();
+  constexpr void Clear();
   // Makes this cell an exact copy of other, front entries included.
   void CopyFrom(const PipeCell& other);
   // Defines one node and writes back-links into the existing nodes it links to. Slots 0..3
   // name a port; any other slot takes the lowest free inner place. Returns false when no
   // inner place is free (nothing changed) or a linked node has no free link slot (back-links
   // written earlier in the same call remain, the node itself is not written).
-  bool AddNode(int slot, int kind, int link0, int link1, int link2);
+  constexpr bool AddNode(int slot, int kind, int link0, int link1, int link2);
   // Whether any of the 18 nodes holds water, in use or not.
   bool HasWater() const;
   // Moves the water inside this square by one node; returns WATER_* bits.
@@ -48,29 +44,11 @@ struct PipeCell {
   // square unchanged.
   void Join(const PipeCell& piece);
 
-  // Drawing from the sprite sheet in `sprites`, each node's tile (column kind, row fill)
-  // copied with white as the transparent colour:
-  // the whole cell as framed 20 x 20 tiles with their top-left corner at (x, y);
-  void Draw(const SpriteSurface& sprites, CDC& target, int x, int y) const;
-  // the 18 x 18 tile interiors only, from (x + 1, y + 1), so a blank node leaves no mark;
-  void DrawBare(const SpriteSurface& sprites, CDC& target, int x, int y) const;
-  // only what the last water step changed: the front's nodes, or the whole of a joined piece.
-  void DrawFront(const SpriteSurface& sprites, CDC& target, int x, int y) const;
-
   // True for node places 0..3 whose node exists as a port mouth.
   bool HasPortOpening(int port) const {
     const int kind = nodes[port].kind;
     return kind >= PORT_KIND_MIN && kind <= PORT_KIND_MAX;
   }
-
-  // The square's record in a saved game: "[code]", each node's five fields "[kind][fill][link]
-  // [link][link]", "[frontCount]", the valid front entries, then CR LF. Appended to out.
-  void WriteText(std::string& out) const;
-  // Reads one such record from in, followed by any run of white space (so CR LF, a lone LF or
-  // no line end at all may close it). False at the first field that does not match or lies
-  // outside the limits of a cell; the cell is then partly overwritten, so callers read into a
-  // scratch cell. Front entries from frontCount on are left as they were.
-  bool ReadText(TextScanner& in);
 
   // Equality over every field the square's behaviour depends on: the nodes, the code and the
   // valid front entries.
@@ -79,3 +57,43 @@ struct PipeCell {
 
 // True when a node index may be followed: 0..17.
 constexpr bool IsNodeIndex(int index) { return index >= 0 && index < NODE_COUNT; }
+
+// Clear and AddNode are constant expressions so that the piece catalogue is built by the
+// compiler.
+constexpr void PipeCell::Clear() {
+  for (PipeNode& node : nodes) node = PipeNode{};
+  code = CELL_EMPTY;
+  frontCount = 0;
+}
+
+constexpr bool PipeCell::AddNode(int slot, int kind, int link0, int link1, int link2) {
+  int place = -1;
+  if (slot >= 0 && slot < PORT_COUNT) {
+    place = slot;
+  } else {
+    for (int i = FIRST_INNER_NODE; i < NODE_COUNT; ++i) {
+      if (nodes[i].kind == 0) {
+        place = i;
+        break;
+      }
+    }
+    if (place < 0) return false;
+  }
+
+  for (int target : {link0, link1, link2}) {
+    if (!IsNodeIndex(target) || nodes[target].kind <= 0) continue;
+    bool written = false;
+    for (int& back : nodes[target].links) {
+      if (back < 0) {
+        back = place;
+        written = true;
+        break;
+      }
+    }
+    if (!written) return false;
+  }
+
+  nodes[place].kind = kind;
+  nodes[place].links = {link0, link1, link2};
+  return true;
+}

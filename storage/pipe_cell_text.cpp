@@ -1,4 +1,5 @@
-#include "model/pipe_cell.h"
+#include "storage/pipe_cell_text.h"
+
 #include "storage/bracket_field.h"
 #include "storage/text_scanner.h"
 
@@ -12,24 +13,25 @@ constexpr int NODE_INDEX_MAX = NODE_COUNT - 1;
 
 }  // namespace
 
-void PipeCell::WriteText(std::string& out) const {
-  AppendField(out, code);
-  for (const PipeNode& node : nodes) {
+void WriteCellText(const PipeCell& cell, std::string& out) {
+  AppendField(out, cell.code);
+  for (const PipeNode& node : cell.nodes) {
     AppendField(out, node.kind);
     AppendField(out, node.fill);
     for (int link : node.links) AppendField(out, link);
   }
   // A damaged count in memory must not make the writer read past the front list.
+  const int frontCount = cell.frontCount;
   const int count =
       frontCount < 0 ? 0 : (frontCount > FRONT_CAPACITY ? FRONT_CAPACITY : frontCount);
   AppendField(out, count);
-  for (int i = 0; i < count; ++i) AppendField(out, front[i]);
+  for (int i = 0; i < count; ++i) AppendField(out, cell.front[i]);
   out += "\r\n";
 }
 
-bool PipeCell::ReadText(TextScanner& in) {
-  if (!ReadField(in, code, CODE_MIN, CODE_MAX)) return false;
-  for (PipeNode& node : nodes) {
+bool ReadCellText(PipeCell& cell, TextScanner& in) {
+  if (!ReadField(in, cell.code, CODE_MIN, CODE_MAX)) return false;
+  for (PipeNode& node : cell.nodes) {
     if (!ReadField(in, node.kind, 0, NODE_KIND_MAX) ||
         !ReadField(in, node.fill, FILL_DRY, FILL_MAX)) {
       return false;
@@ -38,9 +40,9 @@ bool PipeCell::ReadText(TextScanner& in) {
       if (!ReadField(in, link, NO_LINK, NODE_INDEX_MAX)) return false;
     }
   }
-  if (!ReadField(in, frontCount, 0, FRONT_CAPACITY)) return false;
-  for (int i = 0; i < frontCount; ++i) {
-    if (!ReadField(in, front[i], 0, NODE_INDEX_MAX)) return false;
+  if (!ReadField(in, cell.frontCount, 0, FRONT_CAPACITY)) return false;
+  for (int i = 0; i < cell.frontCount; ++i) {
+    if (!ReadField(in, cell.front[i], 0, NODE_INDEX_MAX)) return false;
   }
   in.SkipSpace();
   return true;

@@ -1,3 +1,4 @@
+#include "storage/pipe_cell_text.h"
 #include "storage/saved_game.h"
 
 #include "storage/bracket_field.h"
@@ -32,14 +33,14 @@ void FormatSavedGame(const SavedGameHeader& header, const Board& board, std::str
   AppendField(out, header.fastForward);
   for (int kind : header.queue) AppendField(out, kind);
   AppendField(out, header.current);
-  for (const PipeCell& cell : board) cell.WriteText(out);
+  for (const PipeCell& cell : board) WriteCellText(cell, out);
 }
 
 bool ParseSavedGame(std::string_view text, SavedGameHeader& header, Board& board) {
   TextScanner in(text);
   if (!ReadHeader(in, header)) return false;
   for (PipeCell& cell : board) {
-    if (!cell.ReadText(in)) return false;
+    if (!ReadCellText(cell, in)) return false;
   }
   in.SkipSpace();
   return in.AtEnd();

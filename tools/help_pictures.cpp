@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "view/pipe_cell_draw.h"
 #include "game/board_geometry.h"
 #include "model/end_pieces.h"
 #include "model/piece_catalogue.h"
@@ -46,7 +47,7 @@ bool WriteEnlarged(const std::string& path, const CBitmap& picture) {
 
 bool WriteCell(const std::string& path, const SpriteSurface& sprites, const PipeCell& cell) {
   Square square(sprites);
-  cell.Draw(sprites, square.dc, 0, 0);
+  DrawCell(cell, sprites, square.dc, 0, 0);
   return WriteEnlarged(path, square.bitmap);
 }
 
@@ -100,7 +101,6 @@ int main(int argc, char* argv[]) {
   }
   sprites.CreateCompatibleDC(nullptr);
   sprites.SelectObject(&sheet);
-  BuildPieceCatalogue();
   if (!WritePieces(dir, sprites) || !WriteButtons(dir, sprites)) {
     std::fprintf(stderr, "vandrel-help-pictures: cannot write the pictures into %s\n", dir.c_str());
     return 1;

@@ -55,7 +55,6 @@ class ScriptPlayer {
       std::cout << record.Describe() << "\n";
       for (const std::string& row : record.rows) std::cout << "  " << row << "\n";
     };
-    BuildPieceCatalogue();
     m_framework.Open(m_dialog);
     m_dialog.CreateDrawingResources();
     m_dialog.SetTimer(HoverTimer, HOVER_INTERVAL_MS);

@@ -1,3 +1,4 @@
+#include "view/pipe_cell_draw.h"
 #include "game/board_geometry.h"
 #include "game/game_dlg.h"
 #include "view/sprite_layout.h"
@@ -13,9 +14,9 @@ void CGameDlg::RedrawBoard(bool rebuild) {
       const int x = TILE_PITCH * col;
       const int y = TILE_PITCH * row;
       if (rebuild) {
-        cell.Draw(m_dcSprites, m_dcBoard, x, y);
+        DrawCell(cell, m_dcSprites, m_dcBoard, x, y);
       } else {
-        cell.DrawFront(m_dcSprites, m_dcBoard, x, y);
+        DrawCellFront(cell, m_dcSprites, m_dcBoard, x, y);
       }
     }
   }

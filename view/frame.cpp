@@ -1,5 +1,6 @@
 #include <cstdio>
 
+#include "view/pipe_cell_draw.h"
 #include "game/board_geometry.h"
 #include "game/game_dlg.h"
 #include "model/piece_catalogue.h"
@@ -25,7 +26,7 @@ void DrawButton(CGameDlg& dlg, CPoint at, int column, bool lit) {
 void DrawQueueAndButtons(CGameDlg& dlg) {
   for (int slot = 0; slot < 3; ++slot) {
     if (const PipeCell* piece = TemplateOf(dlg.m_queue[slot])) {
-      piece->Draw(dlg.m_dcSprites, dlg.m_dcBack, QUEUE_SLOT_POS[slot].x, QUEUE_SLOT_POS[slot].y);
+      DrawCell(*piece, dlg.m_dcSprites, dlg.m_dcBack, QUEUE_SLOT_POS[slot].x, QUEUE_SLOT_POS[slot].y);
     }
   }
   DrawButton(dlg, DISCARD_ICON_POS, DISCARD_COLUMN, dlg.m_overDiscard == 1);
@@ -76,7 +77,7 @@ void CGameDlg::ComposeFrame(CPoint pointer) {
   if (!m_cursorShown) {
     // The carried piece's 18 x 18 interior spans pointer - 8 to pointer + 9.
     if (const PipeCell* piece = TemplateOf(m_current)) {
-      piece->DrawBare(m_dcSprites, m_dcBack, pointer.x - 9, pointer.y - 9);
+      DrawCellBare(*piece, m_dcSprites, m_dcBack, pointer.x - 9, pointer.y - 9);
     }
   }
   DrawPopups(*this);

@@ -1,5 +1,7 @@
 #include <array>
 
+#include "view/pipe_cell_draw.h"
+
 #include "model/pipe_cell.h"
 #include "platform/dc.h"
 #include "view/sprite_surface.h"
@@ -33,32 +35,32 @@ void DrawFramedNodes(const SpriteSurface& sprites, CDC& target, int x, int y, co
 
 }  // namespace
 
-void PipeCell::Draw(const SpriteSurface& sprites, CDC& target, int x, int y) const {
+void DrawCell(const PipeCell& cell, const SpriteSurface& sprites, CDC& target, int x, int y) {
   NodeList list;
-  for (const PipeNode& node : nodes) {
+  for (const PipeNode& node : cell.nodes) {
     if (node.kind >= 0) list.Add(node);
   }
   DrawFramedNodes(sprites, target, x, y, list);
 }
 
-void PipeCell::DrawBare(const SpriteSurface& sprites, CDC& target, int x, int y) const {
-  for (const PipeNode& node : nodes) {
+void DrawCellBare(const PipeCell& cell, const SpriteSurface& sprites, CDC& target, int x, int y) {
+  for (const PipeNode& node : cell.nodes) {
     if (node.kind >= 0) sprites.CopyInterior(node.kind, node.fill, target, x, y);
   }
 }
 
-void PipeCell::DrawFront(const SpriteSurface& sprites, CDC& target, int x, int y) const {
-  if (frontCount <= 0) return;
+void DrawCellFront(const PipeCell& cell, const SpriteSurface& sprites, CDC& target, int x, int y) {
+  if (cell.frontCount <= 0) return;
   // A joined square holds two pieces whose slices overlap at the crossing; redrawing only the
   // front would let a dry slice of one path cover the other's water, so it is drawn whole.
-  if (code >= PIECE_CROSS) {
-    Draw(sprites, target, x, y);
+  if (cell.code >= PIECE_CROSS) {
+    DrawCell(cell, sprites, target, x, y);
     return;
   }
   NodeList list;
-  const int count = frontCount < FRONT_CAPACITY ? frontCount : FRONT_CAPACITY;
+  const int count = cell.frontCount < FRONT_CAPACITY ? cell.frontCount : FRONT_CAPACITY;
   for (int i = 0; i < count; ++i) {
-    if (IsNodeIndex(front[i])) list.Add(nodes[front[i]]);
+    if (IsNodeIndex(cell.front[i])) list.Add(cell.nodes[cell.front[i]]);
   }
   DrawFramedNodes(sprites, target, x, y, list);
 }

@@ -9,7 +9,6 @@ bool CGameDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   ReadLeaderboard();
   CreateDrawingResources();
-  BuildPieceCatalogue();
   GameRandom::Seed(static_cast<std::uint32_t>(GetFramework().CurrentTimeSeconds()));
   NewGame();
   RedrawBoard(false);

@@ -14,7 +14,6 @@ namespace {
 class NewGame : public ::testing::Test {
  protected:
   void SetUp() override {
-    BuildPieceCatalogue();
     m_port = &m_framework.Open(m_dialog);
   }
 

@@ -8,11 +8,6 @@
 
 namespace {
 
-class Catalogue : public ::testing::Test {
- protected:
-  void SetUp() override { BuildPieceCatalogue(); }
-};
-
 // The nodes along a path, starting at `start` and following the one link not yet visited.
 std::vector<int> WalkPath(const PipeCell& cell, int start) {
   std::vector<int> path{start};
@@ -39,8 +34,7 @@ std::vector<int> Tiles(const PipeCell& cell, const std::vector<int>& path) {
   return tiles;
 }
 
-TEST_F(Catalogue, EveryTemplateIsADryValidCellOfItsKind) {
-  EXPECT_EQ(DealtKindCount, 14);
+TEST(Catalogue, EveryTemplateIsADryValidCellOfItsKind) {
   for (int kind = 0; kind < PIECE_KIND_COUNT; ++kind) {
     const PipeCell& t = PieceCatalogue[kind];
     EXPECT_EQ(t.code, kind);
@@ -56,7 +50,7 @@ TEST_F(Catalogue, EveryTemplateIsADryValidCellOfItsKind) {
   }
 }
 
-TEST_F(Catalogue, StraightsAndBendsAreOnePathOfNineNodes) {
+TEST(Catalogue, StraightsAndBendsAreOnePathOfNineNodes) {
   const struct {
     int kind, from, to;
     std::vector<int> tiles;
@@ -78,7 +72,7 @@ TEST_F(Catalogue, StraightsAndBendsAreOnePathOfNineNodes) {
   EXPECT_EQ(PieceCatalogue[0].nodes[1].links, (std::array<int, 3>{10, -1, -1}));
 }
 
-TEST_F(Catalogue, TeesBranchAtNodeSixIntoArmsSevenAndEight) {
+TEST(Catalogue, TeesBranchAtNodeSixIntoArmsSevenAndEight) {
   const struct {
     int kind, stem, arm7Port, arm8Port;
     std::vector<int> arm7Tiles, arm8Tiles;
@@ -103,7 +97,7 @@ TEST_F(Catalogue, TeesBranchAtNodeSixIntoArmsSevenAndEight) {
   }
 }
 
-TEST_F(Catalogue, DeadEndsHaveOnePortAndACap) {
+TEST(Catalogue, DeadEndsHaveOnePortAndACap) {
   const int ports[] = {PORT_BOTTOM, PORT_TOP, PORT_RIGHT, PORT_LEFT};
   const int caps[] = {54, 56, 57, 55};
   for (int i = 0; i < 4; ++i) {
@@ -116,7 +110,7 @@ TEST_F(Catalogue, DeadEndsHaveOnePortAndACap) {
   }
 }
 
-TEST_F(Catalogue, JoinedKindsHoldTwoSeparatePathsOverAllEighteenPlaces) {
+TEST(Catalogue, JoinedKindsHoldTwoSeparatePathsOverAllEighteenPlaces) {
   const struct {
     int kind, firstEnd, secondStart, secondEnd;
     std::vector<int> secondTiles;
@@ -132,14 +126,6 @@ TEST_F(Catalogue, JoinedKindsHoldTwoSeparatePathsOverAllEighteenPlaces) {
     const std::vector<int> second = WalkPath(t, c.secondStart);
     EXPECT_EQ(second, (std::vector<int>{c.secondStart, 11, 12, 13, 14, 15, 16, 17, c.secondEnd}));
     EXPECT_EQ(Tiles(t, second), c.secondTiles);
-  }
-}
-
-TEST_F(Catalogue, BuildingTwiceGivesTheSameTemplates) {
-  const auto first = PieceCatalogue;
-  BuildPieceCatalogue();
-  for (int kind = 0; kind < PIECE_KIND_COUNT; ++kind) {
-    EXPECT_TRUE(PieceCatalogue[kind].SameContents(first[kind]));
   }
 }
 

@@ -9,11 +9,6 @@
 
 namespace {
 
-class FlowStep : public ::testing::Test {
- protected:
-  void SetUp() override { BuildPieceCatalogue(); }
-};
-
 std::vector<int> Front(const PipeCell& cell) {
   return std::vector<int>(cell.front.begin(), cell.front.begin() + cell.frontCount);
 }
@@ -24,7 +19,7 @@ void Pour(PipeCell& cell, int port, int fill) {
   cell.front[cell.frontCount++] = port;
 }
 
-TEST_F(FlowStep, SourceReachesItsPortInFourStepsThenReportsIt) {
+TEST(FlowStep, SourceReachesItsPortInFourStepsThenReportsIt) {
   PipeCell source;
   BuildSource(source, 0);
   EXPECT_EQ(source.nodes[0], (PipeNode{1, FILL_DRY, {4, -1, -1}}));
@@ -41,7 +36,7 @@ TEST_F(FlowStep, SourceReachesItsPortInFourStepsThenReportsIt) {
   }
 }
 
-TEST_F(FlowStep, VerticalStraightEnteredAtTheTop) {
+TEST(FlowStep, VerticalStraightEnteredAtTheTop) {
   PipeCell cell = PieceCatalogue[PIECE_VERTICAL];
   Pour(cell, PORT_TOP, FILL_ARRIVING);
   EXPECT_EQ(cell.FlowStep(), WATER_MOVED);  // the port turns wet, its bit not yet reported
@@ -60,14 +55,14 @@ TEST_F(FlowStep, VerticalStraightEnteredAtTheTop) {
   }
 }
 
-TEST_F(FlowStep, WetPortHandedInMovesOnInTheSameStep) {
+TEST(FlowStep, WetPortHandedInMovesOnInTheSameStep) {
   PipeCell cell = PieceCatalogue[PIECE_VERTICAL];
   Pour(cell, PORT_BOTTOM, FILL_WET);
   EXPECT_EQ(cell.FlowStep(), WATER_AT_BOTTOM | WATER_MOVED);
   EXPECT_EQ(Front(cell), (std::vector<int>{1, 10}));
 }
 
-TEST_F(FlowStep, TeeEnteredAtTheTopSplitsArmSevenFirst) {
+TEST(FlowStep, TeeEnteredAtTheTopSplitsArmSevenFirst) {
   PipeCell cell = PieceCatalogue[PIECE_TEE_NO_BOTTOM];
   Pour(cell, PORT_TOP, FILL_WET);
   cell.FlowStep();  // node 4
@@ -84,7 +79,7 @@ TEST_F(FlowStep, TeeEnteredAtTheTopSplitsArmSevenFirst) {
   EXPECT_EQ(Front(cell), (std::vector<int>{0, 2, 3}));
 }
 
-TEST_F(FlowStep, DeadEndStopsAtItsCap) {
+TEST(FlowStep, DeadEndStopsAtItsCap) {
   PipeCell cell = PieceCatalogue[PIECE_END_TOP];
   Pour(cell, PORT_TOP, FILL_WET);
   for (int step = 0; step < 3; ++step) EXPECT_TRUE(cell.FlowStep() & WATER_MOVED);
@@ -93,7 +88,7 @@ TEST_F(FlowStep, DeadEndStopsAtItsCap) {
   EXPECT_EQ(Front(cell), (std::vector<int>{0}));
 }
 
-TEST_F(FlowStep, CrossingCarriesWaterAlongOnePathOnly) {
+TEST(FlowStep, CrossingCarriesWaterAlongOnePathOnly) {
   PipeCell cell = PieceCatalogue[PIECE_CROSS];
   Pour(cell, PORT_TOP, FILL_WET);
   for (int step = 0; step < 12; ++step) cell.FlowStep();
@@ -101,7 +96,7 @@ TEST_F(FlowStep, CrossingCarriesWaterAlongOnePathOnly) {
   for (int n : {2, 3, 11, 12, 13, 14, 15, 16, 17}) EXPECT_EQ(cell.nodes[n].fill, FILL_DRY) << n;
 }
 
-TEST_F(FlowStep, WaterFromBothEndsMeetsInTheMiddle) {
+TEST(FlowStep, WaterFromBothEndsMeetsInTheMiddle) {
   PipeCell cell = PieceCatalogue[PIECE_HORIZONTAL];
   Pour(cell, PORT_LEFT, FILL_WET);
   Pour(cell, PORT_RIGHT, FILL_WET);
@@ -113,7 +108,7 @@ TEST_F(FlowStep, WaterFromBothEndsMeetsInTheMiddle) {
   EXPECT_EQ(Front(cell), (std::vector<int>{2, 3}));
 }
 
-TEST_F(FlowStep, EmptyOrDryFrontsChangeNothing) {
+TEST(FlowStep, EmptyOrDryFrontsChangeNothing) {
   PipeCell cell = PieceCatalogue[PIECE_VERTICAL];
   cell.nodes[4].fill = FILL_WET;
   const PipeCell before = cell;
@@ -127,7 +122,7 @@ TEST_F(FlowStep, EmptyOrDryFrontsChangeNothing) {
   EXPECT_EQ(cell.nodes[6].fill, FILL_DRY);
 }
 
-TEST_F(FlowStep, DamagedCellsNeverLeadOutsideTheRecord) {
+TEST(FlowStep, DamagedCellsNeverLeadOutsideTheRecord) {
   PipeCell cell = PieceCatalogue[PIECE_CROSS];
   for (PipeNode& node : cell.nodes) node.fill = FILL_WET;
   cell.nodes[4].links = {-5, 18, 1000};
@@ -174,7 +169,7 @@ void CheckFlowKeepsInvariants(PipeCell cell, unsigned seed) {
   }
 }
 
-TEST_F(FlowStep, EveryPieceKeepsItsInvariantsWhateverOrderWaterEnters) {
+TEST(FlowStep, EveryPieceKeepsItsInvariantsWhateverOrderWaterEnters) {
   for (int kind = 0; kind < PIECE_KIND_COUNT; ++kind) {
     for (unsigned seed = 1; seed <= 400; ++seed) {
       CheckFlowKeepsInvariants(PieceCatalogue[kind], seed * 7919u + static_cast<unsigned>(kind));
@@ -183,7 +178,7 @@ TEST_F(FlowStep, EveryPieceKeepsItsInvariantsWhateverOrderWaterEnters) {
   }
 }
 
-TEST_F(FlowStep, JoinedSquaresWhoseOldPieceHeldWaterKeepTheirInvariants) {
+TEST(FlowStep, JoinedSquaresWhoseOldPieceHeldWaterKeepTheirInvariants) {
   const int pairs[][2] = {{0, 1}, {1, 0}, {2, 5}, {5, 2}, {3, 4}, {4, 3}};
   for (const auto& pair : pairs) {
     for (int port = 0; port < PORT_COUNT; ++port) {

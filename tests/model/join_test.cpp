@@ -6,11 +6,6 @@
 
 namespace {
 
-class Join : public ::testing::Test {
- protected:
-  void SetUp() override { BuildPieceCatalogue(); }
-};
-
 bool IsCrossingPair(int lying, int laid) {
   const int pairs[][2] = {{0, 1}, {1, 0}, {2, 5}, {5, 2}, {3, 4}, {4, 3}};
   for (const auto& p : pairs) {
@@ -19,7 +14,7 @@ bool IsCrossingPair(int lying, int laid) {
   return false;
 }
 
-TEST_F(Join, OnlyEmptySquaresAndCrossingPartnersTakeAPiece) {
+TEST(Join, OnlyEmptySquaresAndCrossingPartnersTakeAPiece) {
   PipeCell empty;
   PipeCell source;
   source.code = CELL_SOURCE;
@@ -37,13 +32,13 @@ TEST_F(Join, OnlyEmptySquaresAndCrossingPartnersTakeAPiece) {
   }
 }
 
-TEST_F(Join, LayingOnAnEmptySquareCopiesTheTemplate) {
+TEST(Join, LayingOnAnEmptySquareCopiesTheTemplate) {
   PipeCell square;
   square.Join(PieceCatalogue[PIECE_TEE_NO_LEFT]);
   EXPECT_TRUE(square.SameContents(PieceCatalogue[PIECE_TEE_NO_LEFT]));
 }
 
-TEST_F(Join, DryCrossingsDoNotDependOnWhichPieceCameFirst) {
+TEST(Join, DryCrossingsDoNotDependOnWhichPieceCameFirst) {
   const int pairs[][3] = {{0, 1, 14}, {2, 5, 15}, {3, 4, 16}};
   for (const auto& p : pairs) {
     PipeCell a = PieceCatalogue[p[0]];
@@ -55,7 +50,7 @@ TEST_F(Join, DryCrossingsDoNotDependOnWhichPieceCameFirst) {
   }
 }
 
-TEST_F(Join, CrossingAWetStraightKeepsItsWaterAndFront) {
+TEST(Join, CrossingAWetStraightKeepsItsWaterAndFront) {
   PipeCell square = PieceCatalogue[PIECE_HORIZONTAL];
   // Water from the left, wet up to node 7 (tile 15).
   for (int n : {2, 10, 9, 8, 7}) square.nodes[n].fill = FILL_WET;
@@ -76,7 +71,7 @@ TEST_F(Join, CrossingAWetStraightKeepsItsWaterAndFront) {
   EXPECT_TRUE(square.HasWater());
 }
 
-TEST_F(Join, WetBendsMoveToTheirPlacesInTheJoinedTemplate) {
+TEST(Join, WetBendsMoveToTheirPlacesInTheJoinedTemplate) {
   auto wetAll = [](int kind) {
     PipeCell cell = PieceCatalogue[kind];
     for (PipeNode& node : cell.nodes) {
@@ -96,7 +91,7 @@ TEST_F(Join, WetBendsMoveToTheirPlacesInTheJoinedTemplate) {
   EXPECT_EQ(bend2.code, PIECE_BENDS_TR_BL);
 }
 
-TEST_F(Join, APairThatCannotCrossLeavesTheSquareUnchanged) {
+TEST(Join, APairThatCannotCrossLeavesTheSquareUnchanged) {
   PipeCell square = PieceCatalogue[PIECE_VERTICAL];
   square.nodes[0].fill = FILL_WET;
   square.front[0] = 0;

@@ -18,6 +18,7 @@
 #include <QUrl>
 #include <map>
 
+#include "storage/pipe_cell_text.h"
 #include "game/board_geometry.h"
 #include "game/game_dlg.h"
 #include "platform/qt/qt_dialog_window.h"
@@ -43,7 +44,7 @@ std::string GameText(const CGameDlg& dlg) {
   std::string text = std::to_string(dlg.m_score) + " " + std::to_string(dlg.m_state) + " " +
                      std::to_string(dlg.m_current);
   for (int kind : dlg.m_queue) text += " " + std::to_string(kind);
-  for (const PipeCell& cell : dlg.m_board) cell.WriteText(text);
+  for (const PipeCell& cell : dlg.m_board) WriteCellText(cell, text);
   return text;
 }
 

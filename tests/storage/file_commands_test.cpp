@@ -17,7 +17,6 @@ namespace {
 class FileCommands : public ::testing::Test {
  protected:
   void SetUp() override {
-    BuildPieceCatalogue();
     m_port = &m_framework.Open(m_game);
     m_game.SetTimer(HoverTimer, HOVER_INTERVAL_MS);
     GameRandom::Seed(77);

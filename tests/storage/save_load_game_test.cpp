@@ -25,7 +25,6 @@ namespace {
 class SaveLoadGame : public ::testing::Test {
  protected:
   void SetUp() override {
-    BuildPieceCatalogue();
     m_port = &m_framework.Open(m_game);
     GameRandom::Seed(4711);
     m_game.NewGame();

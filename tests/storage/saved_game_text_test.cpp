@@ -32,7 +32,6 @@ struct Position {
   SavedGameHeader header{Paused, 1234, 1, {3, 12, 5}, 7};
   std::unique_ptr<Board> board = std::make_unique<Board>();
   Position() {
-    BuildPieceCatalogue();
     PipeCell& cross = (*board)[CellIndex(2, 3)];
     cross.CopyFrom(PieceCatalogue[PIECE_VERTICAL]);
     cross.Join(PieceCatalogue[PIECE_HORIZONTAL]);

@@ -3,7 +3,6 @@
 #include "game/game_random.h"
 
 void GameFixture::SetUp() {
-  BuildPieceCatalogue();
   port = &fw.Open(dlg);
   dlg.SetTimer(HoverTimer, HOVER_INTERVAL_MS);
   dlg.SetTimer(AnimationTimer, ANIMATION_INTERVAL_MS);

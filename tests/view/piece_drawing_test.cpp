@@ -1,5 +1,6 @@
 #include <vector>
 
+#include "view/pipe_cell_draw.h"
 #include "game/game_random.h"
 #include "tests/support/test_surface.h"
 #include "tests/view/view_fixture.h"
@@ -45,13 +46,13 @@ TEST_F(PieceDrawing, PiecesAreDrawnTileOverTileWithWhiteLeftOut) {
     PipeCell cell = PieceCatalogue[kind];
     for (int i = 0; i < NODE_COUNT; i += 2) cell.nodes[i].fill = FILL_WET;
     TestSurface drawn(40, 40, MARKER), expected(40, 40, MARKER);
-    cell.Draw(m_dialog.m_dcSprites, drawn.dc, 7, 5);
+    DrawCell(cell, m_dialog.m_dcSprites, drawn.dc, 7, 5);
     Overlay(Sheet(), cell, expected.bitmap, 7, 5);
     ASSERT_TRUE(SameBitmap(drawn.bitmap, expected.bitmap)) << "kind " << kind;
 
     // Bare: the same interiors one pixel in, and no frame.
     TestSurface bare(40, 40, MARKER);
-    cell.DrawBare(m_dialog.m_dcSprites, bare.dc, 7, 5);
+    DrawCellBare(cell, m_dialog.m_dcSprites, bare.dc, 7, 5);
     for (int y = 0; y < 40; ++y) {
       for (int x = 0; x < 40; ++x) {
         const bool interior = x >= 8 && x <= 25 && y >= 6 && y <= 23;
@@ -65,8 +66,8 @@ TEST_F(PieceDrawing, PiecesAreDrawnTileOverTileWithWhiteLeftOut) {
 TEST_F(PieceDrawing, BlankSquareLeavesItsFrameAloneAndNothingWhenBare) {
   const PipeCell empty;
   TestSurface framed(20, 20, MARKER), bare(20, 20, MARKER);
-  empty.Draw(m_dialog.m_dcSprites, framed.dc, 0, 0);
-  empty.DrawBare(m_dialog.m_dcSprites, bare.dc, 0, 0);
+  DrawCell(empty, m_dialog.m_dcSprites, framed.dc, 0, 0);
+  DrawCellBare(empty, m_dialog.m_dcSprites, bare.dc, 0, 0);
   for (int y = 0; y < 20; ++y) {
     for (int x = 0; x < 20; ++x) {
       const bool frame = x == 0 || y == 0 || x == 19 || y == 19;
@@ -169,7 +170,7 @@ TEST_F(PieceDrawing, EveryPieceReadsAsOneOutlinedPipeWhetherDryOrWet) {
       PipeCell cell = PieceCatalogue[kind];
       for (PipeNode& node : cell.nodes) node.fill = fill;
       TestSurface picture(20, 20, PIXEL_WHITE);
-      cell.Draw(m_dialog.m_dcSprites, picture.dc, 0, 0);
+      DrawCell(cell, m_dialog.m_dcSprites, picture.dc, 0, 0);
       const std::string what = "kind " + std::to_string(kind) + (fill ? " wet" : " dry");
       ExpectOutlinedPipe(picture.bitmap, cell, what.c_str());
       // A crossing's lower run disappears under the upper one; every other piece is one pipe.
@@ -191,7 +192,7 @@ TEST_F(PieceDrawing, SourcesAndDrainsAreOutlinedInEveryOrientation) {
       while (!cell.HasPortOpening(port)) ++port;
       found |= 1 << (port + (cell.code == CELL_SOURCE ? 4 : 0));
       TestSurface picture(20, 20, PIXEL_WHITE);
-      cell.Draw(m_dialog.m_dcSprites, picture.dc, 0, 0);
+      DrawCell(cell, m_dialog.m_dcSprites, picture.dc, 0, 0);
       ExpectOutlinedPipe(picture.bitmap, cell, cell.code == CELL_SOURCE ? "source" : "drain");
     }
   }

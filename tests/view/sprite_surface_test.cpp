@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "view/pipe_cell_draw.h"
 #include "model/pipe_cell.h"
 #include "tests/support/test_surface.h"
 #include "view/sprite_sheet.h"
@@ -63,9 +64,9 @@ TEST(SpriteSurface, DrawsExactlyAsCopyingEveryTileWouldOnAnySheet) {
       Surface drawn(40, 40, 0xFF123456u), expected(40, 40, 0xFF123456u);
       const bool bare = round % 2 == 1;
       if (bare) {
-        cell.DrawBare(sprites, drawn.dc, x, y);
+        DrawCellBare(cell, sprites, drawn.dc, x, y);
       } else {
-        cell.Draw(sprites, drawn.dc, x, y);
+        DrawCell(cell, sprites, drawn.dc, x, y);
       }
       ReferenceDraw(sprites, cell, expected.dc, x, y, bare);
       ASSERT_TRUE(drawn == expected) << "round " << round << (bare ? " bare" : " framed");

@@ -15,7 +15,6 @@
 class ViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    BuildPieceCatalogue();
     m_port = &m_framework.Open(m_dialog);
     m_dialog.CreateDrawingResources();
   }

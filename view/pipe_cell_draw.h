@@ -1,0 +1,15 @@
+#pragma once
+
+#include "model/pipe_cell.h"
+
+class CDC;
+class SpriteSurface;
+
+// Drawing a square's pieces from the sprite sheet in `sprites`, each node's tile (column kind,
+// row fill) copied with white as the transparent colour:
+// the whole cell as framed 20 x 20 tiles with their top-left corner at (x, y);
+void DrawCell(const PipeCell& cell, const SpriteSurface& sprites, CDC& target, int x, int y);
+// the 18 x 18 tile interiors only, from (x + 1, y + 1), so a blank node leaves no mark;
+void DrawCellBare(const PipeCell& cell, const SpriteSurface& sprites, CDC& target, int x, int y);
+// only what the last water step changed: the front's nodes, or the whole of a joined piece.
+void DrawCellFront(const PipeCell& cell, const SpriteSurface& sprites, CDC& target, int x, int y);
