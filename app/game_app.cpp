@@ -1,6 +1,6 @@
 #include "app/game_app.h"
 
-#include "game/game_dlg.h"
+#include "app/game_dlg.h"
 
 bool CGameApp::InitInstance() {
   CGameDlg dialog(m_framework);

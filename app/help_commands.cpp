@@ -5,7 +5,7 @@
 
 #include "app/about_dlg.h"
 #include "app/help_pages.h"
-#include "game/game_dlg.h"
+#include "app/game_dlg.h"
 #include "storage/program_dir.h"
 
 namespace {

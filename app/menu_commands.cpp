@@ -1,5 +1,5 @@
 #include "app/list_dlg.h"
-#include "game/game_dlg.h"
+#include "app/game_dlg.h"
 #include "res/resource_ids.h"
 
 namespace {

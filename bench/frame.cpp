@@ -9,11 +9,11 @@
 #include <cstring>
 #include <vector>
 
-#include "game/game_dlg.h"
+#include "app/game_dlg.h"
 #include "game/game_random.h"
 #include "model/piece_catalogue.h"
 #include "res/dialog_templates.h"
-#include "tests/support/scripted_framework.h"
+#include "platform/scripted/scripted_framework.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/alloc_counter.h"
-#include "game/game_dlg.h"
+#include "app/game_dlg.h"
 #include "model/piece_catalogue.h"
 #include "res/resource_ids.h"
-#include "tests/support/scripted_framework.h"
+#include "platform/scripted/scripted_framework.h"
 
 namespace {
 

@@ -1,6 +1,5 @@
 #include "game/board_geometry.h"
-#include "game/game_dlg.h"
-#include "res/resource_ids.h"
+#include "game/game.h"
 
 namespace {
 
@@ -29,20 +28,23 @@ constexpr HandOver kHandOvers[PORT_COUNT] = {
 
 }  // namespace
 
-void CGameDlg::WaterTick() {
+GameReport Game::WaterTick() {
+  GameReport report;
   bool progress = false;
   for (int col = 0; col < BOARD_SIZE; ++col) {
     for (int row = 0; row < BOARD_SIZE; ++row) {
-      if (StepSquare(col, row)) progress = true;
+      if (StepSquare(col, row, report)) progress = true;
     }
   }
-  if (!progress) EndOfFlow();
-  RedrawBoard(false);
-  Invalidate(false);
+  report.waterStopped = !progress;
+  return report;
 }
 
-bool CGameDlg::StepSquare(int col, int row) {
-  PipeCell& cell = m_board[CellIndex(col, row)];
+// Scores count only in play; a finished network replays its water without scoring.
+bool Game::StepSquare(int col, int row, GameReport& report) {
+  Board& board = m_position.board;
+  const bool scoring = m_position.state == Playing;
+  PipeCell& cell = board[CellIndex(col, row)];
   int bits = cell.FlowStep();
   bool progress = false;
   const int x = SquareLeft(col);
@@ -51,49 +53,47 @@ bool CGameDlg::StepSquare(int col, int row) {
   for (int port = 0; port < PORT_COUNT; ++port) {
     int index = 0;
     if ((bits & (1 << port)) == 0 || !NeighbourAcross(col, row, PORT_SIDES[port], index)) continue;
-    PipeCell& neighbour = m_board[index];
+    PipeCell& neighbour = board[index];
     const int facing = PORT_SIDES[port].facingPort;
     PipeNode& mouth = neighbour.nodes[facing];
     const HandOver& h = kHandOvers[port];
     if (mouth.kind <= 0) {
       // A spill keeps the game going only while the square it runs against is still dry.
-      AddScorePopup(x + h.anchorDx, y + h.anchorDy, "-2", POPUP_RED, POPUP_BLACK);
-      if (m_state == Playing) m_score -= SPILL_POINTS;
+      report.Add(x + h.anchorDx, y + h.anchorDy, "-2", POPUP_RED);
+      if (scoring) Charge(-SPILL_POINTS);
       if (!neighbour.HasWater()) progress = true;
     } else if (mouth.fill == FILL_DRY && neighbour.frontCount >= 0 &&
                neighbour.frontCount < FRONT_CAPACITY) {
       mouth.fill = h.fill;
       neighbour.front[neighbour.frontCount++] = facing;
+      report.changedSquares.set(static_cast<std::size_t>(index));
       if (h.movedHere) bits |= WATER_MOVED;
       progress = true;
     }
   }
 
   if ((bits & WATER_MOVED) != 0) {
+    report.changedSquares.set(static_cast<std::size_t>(CellIndex(col, row)));
     if (cell.code == CELL_DRAIN && cell.nodes[END_NODE].fill == FILL_WET) {
-      AddScorePopup(x, y, "+100", POPUP_RED, POPUP_BLACK);
-      if (m_state == Playing) m_score += GOAL_BONUS;
+      report.Add(x, y, "+100", POPUP_RED);
+      if (scoring) Charge(GOAL_BONUS);
     } else {
-      AddScorePopup(x, y - 10, "+2", POPUP_GREEN, POPUP_BLACK);
-      if (m_state == Playing) m_score += WATER_STEP_POINTS;
+      report.Add(x, y - 10, "+2", POPUP_GREEN);
+      if (scoring) Charge(WATER_STEP_POINTS);
     }
     progress = true;
   }
   return progress;
 }
 
-void CGameDlg::EndOfFlow() {
-  KillTimer(WaterTimer);
-  if (m_state == Playing) {
-    AnnounceGameOver();
-    m_state = Over;
-  }
-  // The source keeps its water and front, so the replay starts again from its wet port.
-  for (PipeCell& cell : m_board) {
+GameReport Game::EndOfFlow() {
+  if (m_position.state == Playing) m_position.state = Over;
+  for (PipeCell& cell : m_position.board) {
     if (cell.code == CELL_SOURCE) continue;
     for (PipeNode& node : cell.nodes) node.fill = FILL_DRY;
     cell.frontCount = 0;
   }
-  RedrawBoard(true);
-  SetTimer(WaterTimer, FAST_INTERVAL_MS);
+  GameReport report;
+  report.rebuild = true;
+  return report;
 }

@@ -34,7 +34,5 @@ constexpr int ID_GAME_SAVE = 32787;
 constexpr int WaterTimer = 0;
 constexpr int HoverTimer = 1;
 constexpr int AnimationTimer = 2;
-constexpr unsigned WATER_INTERVAL_MS = 5000;
-constexpr unsigned FAST_INTERVAL_MS = 30;
 constexpr unsigned HOVER_INTERVAL_MS = 30;
 constexpr unsigned ANIMATION_INTERVAL_MS = 30;

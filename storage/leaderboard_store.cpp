@@ -2,10 +2,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "game/game_dlg.h"
+#include "storage/leaderboard_store.h"
 #include "platform/file_bytes.h"
 #include "storage/leaderboard_file.h"
-#include "storage/program_dir.h"
 
 namespace {
 
@@ -31,20 +30,20 @@ bool Exists(const std::string& path) {
 
 }  // namespace
 
-void CGameDlg::ReadLeaderboard() {
+void LoadLeaderboard(const std::string& programDir, Leaderboard& leaderboard) {
   const std::string userCopy = UserCopyPath();
   std::string bytes;
   const bool read = (Exists(userCopy) && ReadFileBytes(userCopy, LEADERBOARD_MAX_BYTES, bytes)) ||
-                    ReadFileBytes(GetProgramDir(GetFramework()) + LEADERBOARD_FILE_NAME,
+                    ReadFileBytes(programDir + LEADERBOARD_FILE_NAME,
                                   LEADERBOARD_MAX_BYTES, bytes);
-  if (read) ParseLeaderboard(bytes, m_leaderboard);
+  if (read) ParseLeaderboard(bytes, leaderboard);
 }
 
-void CGameDlg::WriteLeaderboard() {
-  const std::string bytes = FormatLeaderboard(m_leaderboard);
+void StoreLeaderboard(const std::string& programDir, const Leaderboard& leaderboard) {
+  const std::string bytes = FormatLeaderboard(leaderboard);
   const std::string userCopy = UserCopyPath();
   std::error_code error;
-  if (WriteFileAtomically(GetProgramDir(GetFramework()) + LEADERBOARD_FILE_NAME, bytes)) {
+  if (WriteFileAtomically(programDir + LEADERBOARD_FILE_NAME, bytes)) {
     // The user's copy is read first, so one left from an earlier run must not outlive this
     // write: it goes, or when it cannot go it is brought up to date.
     if (Exists(userCopy) && !std::filesystem::remove(userCopy, error)) {

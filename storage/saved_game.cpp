@@ -1,7 +1,7 @@
-#include "storage/pipe_cell_text.h"
 #include "storage/saved_game.h"
 
 #include "storage/bracket_field.h"
+#include "storage/pipe_cell_text.h"
 #include "storage/score_text.h"
 #include "storage/text_scanner.h"
 
@@ -13,9 +13,12 @@ bool ReadScore(TextScanner& in, double& score) {
   return in.Expect('[') && in.ReadNumber(score) && in.Expect(']') && IsStorableScore(score);
 }
 
-bool ReadHeader(TextScanner& in, SavedGameHeader& header) {
-  return ReadField(in, header.state, Playing, Paused) && ReadScore(in, header.score) &&
-         ReadField(in, header.fastForward, 0, 1) &&
+bool ReadHeader(TextScanner& in, GamePosition& header) {
+  int fastForward = 0;
+  const bool read = ReadField(in, header.state, Playing, Paused) && ReadScore(in, header.score) &&
+                    ReadField(in, fastForward, 0, 1);
+  header.fastForward = fastForward == 1;
+  return read &&
          ReadField(in, header.queue[0], 0, DEALT_KIND_MAX) &&
          ReadField(in, header.queue[1], 0, DEALT_KIND_MAX) &&
          ReadField(in, header.queue[2], 0, DEALT_KIND_MAX) &&
@@ -24,22 +27,22 @@ bool ReadHeader(TextScanner& in, SavedGameHeader& header) {
 
 }  // namespace
 
-void FormatSavedGame(const SavedGameHeader& header, const Board& board, std::string& out) {
+void FormatSavedGame(const GamePosition& header, std::string& out) {
   out.reserve(out.size() + 100 * 1024);
   AppendField(out, header.state);
   out += '[';
   out += FormatScore(header.score);
   out += ']';
-  AppendField(out, header.fastForward);
+  AppendField(out, header.fastForward ? 1 : 0);
   for (int kind : header.queue) AppendField(out, kind);
   AppendField(out, header.current);
-  for (const PipeCell& cell : board) WriteCellText(cell, out);
+  for (const PipeCell& cell : header.board) WriteCellText(cell, out);
 }
 
-bool ParseSavedGame(std::string_view text, SavedGameHeader& header, Board& board) {
+bool ParseSavedGame(std::string_view text, GamePosition& position) {
   TextScanner in(text);
-  if (!ReadHeader(in, header)) return false;
-  for (PipeCell& cell : board) {
+  if (!ReadHeader(in, position)) return false;
+  for (PipeCell& cell : position.board) {
     if (!ReadCellText(cell, in)) return false;
   }
   in.SkipSpace();

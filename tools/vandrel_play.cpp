@@ -10,21 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "game/game_dlg.h"
-#include "game/game_random.h"
-#include "model/piece_catalogue.h"
+#include "app/game_dlg.h"
+#include "storage/score_text.h"
 #include "res/resource_ids.h"
-#include "tests/support/scripted_framework.h"
+#include "platform/scripted/scripted_framework.h"
 #include "tools/offscreen_text.h"
 #include "view/png_file.h"
 
 namespace {
-
-std::string FormatScore(double score) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.0lf", score);
-  return text;
-}
 
 const char* StateName(int state) {
   switch (state) {
@@ -56,9 +49,8 @@ class ScriptPlayer {
       for (const std::string& row : record.rows) std::cout << "  " << row << "\n";
     };
     m_framework.Open(m_dialog);
-    m_dialog.CreateDrawingResources();
-    m_dialog.SetTimer(HoverTimer, HOVER_INTERVAL_MS);
-    m_dialog.SetTimer(AnimationTimer, ANIMATION_INTERVAL_MS);
+    // A script starts before the first game: "new" or "load" begins one.
+    m_dialog.SetUpWindow(std::nullopt);
   }
 
   // Runs one line; false with `error` set when the line is not understood.
@@ -99,8 +91,8 @@ bool ScriptPlayer::Run(const std::string& line, std::string& error) {
   std::istringstream args(line);
   std::string command;
   if (!(args >> command) || command[0] == '#') return true;
-  const int popupBefore = m_dialog.m_popupNext;
-  const double scoreBefore = m_dialog.m_score;
+  const int popupBefore = m_dialog.Popups().Next();
+  const double scoreBefore = m_dialog.GetGame().Score();
   CPoint point;
   std::string path;
   bool ok = true;
@@ -108,7 +100,7 @@ bool ScriptPlayer::Run(const std::string& line, std::string& error) {
   if (command == "seed") {
     unsigned long value = 0;
     ok = static_cast<bool>(args >> value);
-    if (ok) GameRandom::Seed(static_cast<std::uint32_t>(value));
+    if (ok) m_dialog.GetGame().Seed(static_cast<std::uint32_t>(value));
   } else if (command == "new") {
     m_dialog.NewGame();
   } else if (command == "move" && (ok = ReadPoint(args, point))) {
@@ -144,12 +136,13 @@ bool ScriptPlayer::Run(const std::string& line, std::string& error) {
   } else if (command == "board") {
     PrintBoard();
   } else if (command == "score") {
-    std::cout << "score " << FormatScore(m_dialog.m_score) << "\n";
+    std::cout << "score " << FormatScore(m_dialog.GetGame().Score()) << "\n";
   } else if (command == "state") {
-    std::cout << "state " << StateName(m_dialog.m_state) << "\n";
+    std::cout << "state " << StateName(m_dialog.GetGame().State()) << "\n";
   } else if (command == "queue") {
-    std::cout << "queue " << m_dialog.m_queue[0] << " " << m_dialog.m_queue[1] << " "
-              << m_dialog.m_queue[2] << " current " << m_dialog.m_current << "\n";
+    const GamePosition& game = m_dialog.GetGame().Position();
+    std::cout << "queue " << game.queue[0] << " " << game.queue[1] << " " << game.queue[2]
+              << " current " << game.current << "\n";
   } else if (command == "timers") {
     PrintTimers();
   } else if (command != "move" && command != "click" && command != "dblclick" &&
@@ -179,8 +172,8 @@ bool ScriptPlayer::Tick(std::istringstream& args, std::string& error) {
     return false;
   }
   for (int i = 0; i < count && !m_closed; ++i) {
-    const int popupBefore = m_dialog.m_popupNext;
-    const double scoreBefore = m_dialog.m_score;
+    const int popupBefore = m_dialog.Popups().Next();
+    const double scoreBefore = m_dialog.GetGame().Score();
     if (!m_framework.FireTimer(m_dialog, id)) {
       std::cout << "timer " << which << " is not running\n";
       break;
@@ -228,14 +221,14 @@ bool ScriptPlayer::Frame(std::istringstream& args, std::string& error) {
 
 // Prints the popups added since popupBefore and the change of the score.
 void ScriptPlayer::Observe(int popupBefore, double scoreBefore) {
-  for (int slot = popupBefore; slot != m_dialog.m_popupNext;) {
+  for (int slot = popupBefore; slot != m_dialog.Popups().Next();) {
     if (slot >= POPUP_RING_SIZE) slot = 0;
-    const ScorePopup& popup = m_dialog.m_popups[slot];
+    const ScorePopup& popup = m_dialog.Popups()[slot];
     std::cout << "popup \"" << popup.text << "\" at (" << popup.x << ", " << popup.y << ")\n";
-    if (++slot == m_dialog.m_popupNext) break;
+    if (++slot == m_dialog.Popups().Next()) break;
   }
-  if (m_dialog.m_score != scoreBefore) {
-    std::cout << "score " << FormatScore(scoreBefore) << " -> " << FormatScore(m_dialog.m_score)
+  if (m_dialog.GetGame().Score() != scoreBefore) {
+    std::cout << "score " << FormatScore(scoreBefore) << " -> " << FormatScore(m_dialog.GetGame().Score())
               << "\n";
   }
 }
@@ -243,7 +236,7 @@ void ScriptPlayer::Observe(int popupBefore, double scoreBefore) {
 void ScriptPlayer::PrintBoard() const {
   for (int row = 0; row < BOARD_SIZE; ++row) {
     std::string line;
-    for (int col = 0; col < BOARD_SIZE; ++col) line += CellText(m_dialog.m_board[CellIndex(col, row)]);
+    for (int col = 0; col < BOARD_SIZE; ++col) line += CellText(m_dialog.GetGame().Squares()[CellIndex(col, row)]);
     std::cout << line << "\n";
   }
 }

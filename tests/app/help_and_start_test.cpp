@@ -6,9 +6,9 @@
 
 #include "app/game_app.h"
 #include "app/help_pages.h"
-#include "game/game_dlg.h"
+#include "app/game_dlg.h"
 #include "res/resource_ids.h"
-#include "tests/support/scripted_framework.h"
+#include "platform/scripted/scripted_framework.h"
 #include "tests/support/temp_folder.h"
 
 namespace {

@@ -2,12 +2,12 @@
 
 #include <cstdlib>
 
-#include "game/game_dlg.h"
+#include "app/game_dlg.h"
 #include "game/game_random.h"
 #include "model/piece_catalogue.h"
 #include "res/resource_ids.h"
 #include "tests/support/invariants.h"
-#include "tests/support/scripted_framework.h"
+#include "platform/scripted/scripted_framework.h"
 
 namespace {
 

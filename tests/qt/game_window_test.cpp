@@ -20,7 +20,7 @@
 
 #include "storage/pipe_cell_text.h"
 #include "game/board_geometry.h"
-#include "game/game_dlg.h"
+#include "app/game_dlg.h"
 #include "platform/qt/qt_dialog_window.h"
 #include "platform/qt/qt_framework.h"
 #include "res/resource_ids.h"

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
-#include "game/game_dlg.h"
+#include "app/game_dlg.h"
 #include "platform/qt/qt_dialog_window.h"
 #include "platform/qt/qt_framework.h"
 #include "res/resource_ids.h"

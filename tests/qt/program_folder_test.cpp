@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "game/game_dlg.h"
+#include "app/game_dlg.h"
 #include "platform/qt/qt_dialog_window.h"
 #include "platform/qt/qt_framework.h"
 #include "tests/qt/modal_helpers.h"

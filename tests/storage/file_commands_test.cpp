@@ -5,11 +5,11 @@
 
 #include <filesystem>
 
-#include "game/game_dlg.h"
+#include "app/game_dlg.h"
 #include "game/game_random.h"
 #include "model/piece_catalogue.h"
 #include "res/resource_ids.h"
-#include "tests/support/scripted_framework.h"
+#include "platform/scripted/scripted_framework.h"
 #include "tests/support/temp_folder.h"
 
 namespace {

@@ -7,10 +7,10 @@
 
 #include <filesystem>
 
-#include "game/game_dlg.h"
+#include "app/game_dlg.h"
 #include "platform/text_codec.h"
 #include "storage/program_dir.h"
-#include "tests/support/scripted_framework.h"
+#include "platform/scripted/scripted_framework.h"
 #include "tests/support/temp_folder.h"
 
 namespace {

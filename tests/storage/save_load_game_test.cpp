@@ -17,7 +17,7 @@
 #include "res/resource_ids.h"
 #include "storage/saved_game.h"
 #include "tests/support/random_play.h"
-#include "tests/support/scripted_framework.h"
+#include "platform/scripted/scripted_framework.h"
 #include "tests/support/temp_folder.h"
 
 namespace {

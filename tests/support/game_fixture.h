@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "game/board_geometry.h"
-#include "game/game_dlg.h"
+#include "app/game_dlg.h"
 #include "model/end_pieces.h"
 #include "model/piece_catalogue.h"
 #include "res/resource_ids.h"
-#include "tests/support/scripted_framework.h"
+#include "platform/scripted/scripted_framework.h"
 
 // A game window on the scripted back end, with the timers of a set-up window running and
 // helpers that act as a player would.

@@ -2,8 +2,8 @@
 
 #include <random>
 
-#include "game/game_dlg.h"
-#include "tests/support/scripted_framework.h"
+#include "app/game_dlg.h"
+#include "platform/scripted/scripted_framework.h"
 
 // A player who acts at random, to bring games into every kind of position: pieces laid on
 // random squares and next to the water (so crossings and joined water happen), discards,

@@ -5,10 +5,10 @@
 #include <cstdint>
 
 #include "game/board_geometry.h"
-#include "game/game_dlg.h"
+#include "app/game_dlg.h"
 #include "model/piece_catalogue.h"
 #include "platform/bitmap.h"
-#include "tests/support/scripted_framework.h"
+#include "platform/scripted/scripted_framework.h"
 #include "view/sprite_layout.h"
 
 // A game window on the scripted back end with its drawing surfaces made, as after set-up.

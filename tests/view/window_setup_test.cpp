@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "game/game_dlg.h"
+#include "app/game_dlg.h"
 #include "res/resource_ids.h"
 #include "tests/support/scoped_env.h"
-#include "tests/support/scripted_framework.h"
+#include "platform/scripted/scripted_framework.h"
 #include "tests/support/temp_folder.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "tests/support/scripted_framework.h"
+#include "platform/scripted/scripted_framework.h"
 
 #include <algorithm>
 

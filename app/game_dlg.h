@@ -1,27 +1,26 @@
 #pragma once
 
-#include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "game/game_state.h"
-#include "game/score_popup.h"
-#include "model/board.h"
-#include "platform/dc.h"
+#include "game/game.h"
 #include "platform/dialog.h"
 #include "storage/leaderboard.h"
-#include "view/sprite_surface.h"
+#include "view/game_view.h"
+#include "view/score_popups.h"
 
-// The game window: it owns the one game in progress and receives every event. Its handlers
-// live with the subsystem that defines them: game/ plays, view/ draws, storage/ reads and
-// writes files, app/ runs the menu commands.
+// The game window. It receives every event, runs the game's rules on its Game and turns what
+// they report into popups, pictures, timers and dialogs. Its handlers keep the order of their
+// effects: the game changes first, then the pictures, then the window is asked to repaint.
 class CGameDlg : public CDialog {
  public:
   explicit CGameDlg(Framework& framework, CDialog* parent = nullptr);
 
   // --- Events (routed here by the back end) ---
+  // The window's set-up: the framework's own, then SetUpWindow with a seed from the clock.
   bool OnInitDialog() override;
   void OnDestroy() override;
   void OnTimer(int id) override;
@@ -36,13 +35,15 @@ class CGameDlg : public CDialog {
   // Composes the frame in the back buffer and hands it to the window.
   void OnPaint() override;
 
+  // The one set-up path of every game window, in the window, the tests, the script player and
+  // the benchmarks: the leaderboard from list.txt, the drawing surfaces, then, with a seed,
+  // the first game dealt from it and the water timer, then the hover and animation timers.
+  // Without a seed the window waits for NewGame with an empty board, as a script starts.
+  void SetUpWindow(std::optional<std::uint32_t> firstGameSeed);
+
   // --- Game play ---
-  // Empties the board and lays a drain and a source at random.
-  void ResetBoard();
   // Menu "new game": fresh board and queue, score 10, Playing, water every 5 s.
   void NewGame();
-  // Moves the queue on by one piece and deals a fresh kind into slot 0.
-  void DealNewPiece();
   // Stops the water timer and starts it at the interval the state and fast-forward ask for.
   void RestartWaterTimer();
   // One water step over the whole board, with its scoring and the end of the game.
@@ -76,57 +77,45 @@ class CGameDlg : public CDialog {
   // Menu "open" and "save": a file dialog, the load or save, and a message with the outcome.
   void OnOpenGame();
   void OnSaveGame();
-  // Fills m_leaderboard from "list.txt": the copy in the user's data folder when there is
-  // one, else the one beside the executable. Entries the file does not fill keep their value.
+  // Fills the leaderboard from "list.txt". Entries the file does not fill keep their value.
   void ReadLeaderboard();
-  // Writes m_leaderboard to "list.txt" beside the executable, or to the user's data folder
-  // when that folder cannot be written. Nothing is reported.
+  // Writes the leaderboard to "list.txt". Nothing is reported.
   void WriteLeaderboard();
 
   // --- Presentation ---
   // Rebuilds the board picture from scratch (true) or draws each square's water front (false).
   void RedrawBoard(bool rebuild);
-  // Makes the drawing surfaces, in this order: the sprite sheet, the 305 x 305 board picture,
-  // the popup and score fonts, and the back buffer at the client area's size with a
-  // transparent text background. Called once by the window's set-up.
+  // Makes the drawing surfaces at the client area's size. Called once by the window's set-up.
   void CreateDrawingResources();
-  // Composes one whole frame in the back buffer: the game with the carried piece at client
-  // point pointer, or the pause picture. Reads the game state and changes nothing else.
+  // Composes one whole frame in the back buffer with the carried piece at client point
+  // pointer. Reads the game and changes nothing.
   void ComposeFrame(CPoint pointer);
 
-  // --- Game fields ---
-  Leaderboard m_leaderboard;
-  SpriteSurface m_dcSprites;
-  CBitmap m_bmpSprites;
-  CDC m_dcBoard;
-  CBitmap m_bmpBoard;
-  CDC m_dcBack;
-  CBitmap m_bmpBack;
-  bool m_cursorShown = true;
-  bool m_mouseMoved = false;
-  int m_overDiscard = 0;
-  int m_fastForward = 0;
-  double m_score = 0.0;
-  std::array<CFont, 2> m_fonts;
-  std::array<ScorePopup, POPUP_RING_SIZE> m_popups;
-  int m_popupNext = 0;
-  int m_state = Playing;
-  Board m_board;
-  std::array<int, 3> m_queue{};
-  int m_current = 0;
-
-  // The name the name dialog offers: unset until the first qualifying game of the run.
-  static std::optional<std::string> s_lastName;
+  // --- What the window holds, for the back ends, tools and tests ---
+  const Game& GetGame() const { return m_game; }
+  // The game itself, for tools and tests that set up a position; the window's pictures and
+  // timers follow only through its own handlers.
+  Game& GetGame() { return m_game; }
+  const PopupRing& Popups() const { return m_popups; }
+  GameView& View() { return m_view; }
+  Leaderboard& GetLeaderboard() { return m_leaderboard; }
+  bool CursorShown() const { return m_cursorShown; }
+  bool OverDiscard() const { return m_overDiscard; }
 
  private:
-  void ReRollSlotZero(int reRollModulus);
-  // One square's turn in the water step; true when it made progress.
-  bool StepSquare(int col, int row);
+  // Shows what an operation of the game reported: its popups, then the board picture.
+  void Show(const GameReport& report);
   // The water has stopped: announce the end once, drain the board and replay at 30 ms.
   void EndOfFlow();
-  // Lays the carried piece on (col, row) if the square takes it.
-  void LayPiece(int col, int row, CPoint point);
-  // Whether a piece of this template laid at (col, row) faces a port of a neighbour.
-  bool MeetsNeighbour(const PipeCell& piece, int col, int row) const;
   void ShowCursor(bool show);
+
+  Game m_game;
+  GameView m_view;
+  PopupRing m_popups;
+  Leaderboard m_leaderboard;
+  bool m_cursorShown = true;
+  bool m_mouseMoved = false;
+  bool m_overDiscard = false;
+  // The name the name dialog offers: unset until the first qualifying game of the window.
+  std::optional<std::string> m_lastName;
 };

@@ -1,4 +1,7 @@
-#include "game/game_dlg.h"
+#include "app/game_dlg.h"
+#include "storage/leaderboard_store.h"
+#include "storage/program_dir.h"
+#include "storage/saved_game.h"
 #include "res/resource_ids.h"
 
 namespace {
@@ -54,3 +57,21 @@ void CGameDlg::OnDropFiles(const std::vector<std::string>& paths) {
   ReportOutcome(*this, LoadGame(paths.front()), LOADED_TEXT, NOT_LOADED_TEXT);
   SetTimer(HoverTimer, HOVER_INTERVAL_MS);
 }
+
+bool CGameDlg::SaveGame(const std::string& path) const {
+  return WriteSavedGame(path, m_game.Position());
+}
+
+bool CGameDlg::LoadGame(const std::string& path) {
+  GamePosition position;
+  if (!ReadSavedGame(path, position)) return false;
+  m_game.Restore(position);
+  RestartWaterTimer();
+  RedrawBoard(true);
+  Invalidate(false);
+  return true;
+}
+
+void CGameDlg::ReadLeaderboard() { LoadLeaderboard(GetProgramDir(GetFramework()), m_leaderboard); }
+
+void CGameDlg::WriteLeaderboard() { StoreLeaderboard(GetProgramDir(GetFramework()), m_leaderboard); }

@@ -1,0 +1,42 @@
+#include "app/game_dlg.h"
+
+#include "res/resource_ids.h"
+
+CGameDlg::CGameDlg(Framework& framework, CDialog* parent)
+    : CDialog(framework, IDD_GAME, parent) {}
+
+// Enter must never close the game window.
+void CGameDlg::OnOK() {}
+
+void CGameDlg::ShowCursor(bool show) {
+  GetFramework().ShowCursor(show);
+  m_cursorShown = show;
+}
+
+void CGameDlg::AddScorePopup(int x, int y, std::string_view text, COLORREF textColor,
+                             COLORREF outlineColor) {
+  if (m_game.FastForward() || m_game.State() != Playing) return;
+  m_popups.Add(x, y, text, textColor, outlineColor);
+}
+
+void CGameDlg::Show(const GameReport& report) {
+  for (int i = 0; i < report.eventCount; ++i) {
+    const ScoreEvent& event = report.events[static_cast<std::size_t>(i)];
+    AddScorePopup(event.x, event.y, event.text, event.textColor, event.outlineColor);
+  }
+  if (report.rebuild) RedrawBoard(true);
+}
+
+void CGameDlg::NewGame() {
+  const GameReport report = m_game.NewGame();
+  RestartWaterTimer();
+  Show(report);
+  Invalidate(false);
+}
+
+void CGameDlg::RestartWaterTimer() {
+  KillTimer(WaterTimer);
+  if (const std::optional<unsigned> interval = m_game.WaterInterval()) {
+    SetTimer(WaterTimer, *interval);
+  }
+}

@@ -1,0 +1,48 @@
+#include "app/game_dlg.h"
+#include "game/board_geometry.h"
+
+void CGameDlg::OnLButtonDown(unsigned, CPoint point) {
+  if (m_game.State() == Paused) {
+    // The click that resumes does nothing else, wherever it fell.
+    m_game.Resume();
+    RestartWaterTimer();
+    return;
+  }
+  if (m_game.State() != Playing) return;
+
+  int col = 0;
+  int row = 0;
+  if (FAST_FORWARD_BUTTON.Contains(point)) {
+    m_game.ToggleFastForward();
+    RestartWaterTimer();
+    Invalidate(false);
+  } else if (PAUSE_BUTTON.Contains(point)) {
+    m_game.Pause();
+    RestartWaterTimer();
+    Invalidate(false);
+  } else if (m_overDiscard) {
+    // The hover tick's flag decides, not the click point.
+    Show(m_game.Discard(point));
+    Invalidate(false);
+  } else if (BoardSquareAt(point, col, row)) {
+    const GameReport report = m_game.LayPiece(col, row, point);
+    Show(report);
+    if (report.rebuild) Invalidate(false);
+  }
+}
+
+void CGameDlg::OnLButtonDblClk(unsigned flags, CPoint point) { OnLButtonDown(flags, point); }
+
+void CGameDlg::OnRButtonDown(unsigned, CPoint point) {
+  int col = 0;
+  int row = 0;
+  if (m_game.State() != Playing || !BoardSquareAt(point, col, row)) return;
+  const GameReport report = m_game.RemovePiece(col, row, point);
+  Show(report);
+  if (report.rebuild) Invalidate(false);
+}
+
+void CGameDlg::OnMouseMove(unsigned, CPoint) {
+  m_mouseMoved = true;
+  Invalidate(false);
+}

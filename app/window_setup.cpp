@@ -1,0 +1,27 @@
+#include "app/game_dlg.h"
+#include "res/resource_ids.h"
+
+bool CGameDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  SetUpWindow(static_cast<std::uint32_t>(GetFramework().CurrentTimeSeconds()));
+  return true;
+}
+
+void CGameDlg::SetUpWindow(std::optional<std::uint32_t> firstGameSeed) {
+  ReadLeaderboard();
+  CreateDrawingResources();
+  if (firstGameSeed) {
+    m_game.Seed(*firstGameSeed);
+    NewGame();
+    RedrawBoard(false);
+    SetTimer(WaterTimer, WATER_INTERVAL_MS);
+  }
+  SetTimer(HoverTimer, HOVER_INTERVAL_MS);
+  SetTimer(AnimationTimer, ANIMATION_INTERVAL_MS);
+}
+
+// The window is going: the leaderboard is written back. The game in progress is not saved.
+void CGameDlg::OnDestroy() {
+  CDialog::OnDestroy();
+  WriteLeaderboard();
+}

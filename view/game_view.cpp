@@ -1,0 +1,120 @@
+#include "view/game_view.h"
+
+#include <cstdio>
+
+#include "game/board_geometry.h"
+#include "model/piece_catalogue.h"
+#include "view/pipe_cell_draw.h"
+#include "view/sprite_layout.h"
+#include "view/sprite_sheet.h"
+
+namespace {
+
+// Both game fonts: bold "黑体" from the GB2312 character set, differing only in height.
+constexpr const char* GAME_FONT_FACE = "黑体";
+constexpr int POPUP_FONT_HEIGHT = 16;
+constexpr int SCORE_FONT_HEIGHT = 24;
+
+constexpr COLORREF SCORE_COLOR = RGB(0, 0, 0);
+constexpr const char* SCORE_FORMAT = "分数 %.0lf";
+
+void CreateGameFont(CFont& font, int height) {
+  font.CreateFont(height, 0, 0, 0, FW_BOLD, false, false, false, GB2312_CHARSET, 0, 0, 0,
+                  FF_MODERN_FAMILY, GAME_FONT_FACE);
+}
+
+// The catalogue template of a piece kind, or null for a value that names no piece.
+const PipeCell* TemplateOf(int kind) {
+  return kind >= 0 && kind < PIECE_KIND_COUNT ? &PieceCatalogue[kind] : nullptr;
+}
+
+}  // namespace
+
+void GameView::Create(TextRenderer* text, const CRect& client) {
+  m_dcSprites.CreateCompatibleDC(text);
+  LoadSpriteSheet(m_bmpSprites);
+  m_dcSprites.SelectObject(&m_bmpSprites);
+
+  m_dcBoard.CreateCompatibleDC(text);
+  m_bmpBoard.Create(BOARD_PIXELS, BOARD_PIXELS);
+  m_dcBoard.SelectObject(&m_bmpBoard);
+
+  CreateGameFont(m_fonts[0], POPUP_FONT_HEIGHT);
+  CreateGameFont(m_fonts[1], SCORE_FONT_HEIGHT);
+
+  m_dcBack.CreateCompatibleDC(text);
+  m_bmpBack.Create(client.Width(), client.Height());
+  m_dcBack.SelectObject(&m_bmpBack);
+  m_dcBack.SetBkMode(TRANSPARENT);
+
+  // Every frame starts with one of the two backgrounds at the client area's size.
+  m_dcSprites.KeepPicture(BACKGROUND_A_X, BACKGROUND_A_Y, client.Width(), client.Height());
+  m_dcSprites.KeepPicture(BACKGROUND_B_X, BACKGROUND_B_Y, client.Width(), client.Height());
+}
+
+void GameView::RedrawBoard(const Board& board, bool rebuild) {
+  if (m_dcBoard.GetBitmap() == nullptr || m_dcSprites.GetBitmap() == nullptr) return;
+  // Pixels no tile covers stay the key colour, so the picture lays over the window background.
+  if (rebuild) m_dcBoard.FillSolidRect(CRect{0, 0, BOARD_PIXELS, BOARD_PIXELS}, SPRITE_KEY);
+  for (int col = 0; col < BOARD_SIZE; ++col) {
+    for (int row = 0; row < BOARD_SIZE; ++row) {
+      const PipeCell& cell = board[CellIndex(col, row)];
+      const int x = TILE_PITCH * col;
+      const int y = TILE_PITCH * row;
+      if (rebuild) {
+        DrawCell(cell, m_dcSprites, m_dcBoard, x, y);
+      } else {
+        DrawCellFront(cell, m_dcSprites, m_dcBoard, x, y);
+      }
+    }
+  }
+}
+
+// A button icon: the tile interior of its column, lit (row 1) or not (row 0).
+void GameView::DrawButton(CPoint at, int column, bool lit) {
+  m_dcBack.TransparentBlt(at.x, at.y, TILE_INTERIOR, TILE_INTERIOR, m_dcSprites,
+                          SheetTileX(column) + 1, SheetTileY(lit ? 1 : 0) + 1, TILE_INTERIOR,
+                          TILE_INTERIOR, SPRITE_KEY);
+}
+
+void GameView::DrawQueueAndButtons(const GamePosition& game, bool overDiscard) {
+  for (int slot = 0; slot < 3; ++slot) {
+    if (const PipeCell* piece = TemplateOf(game.queue[slot])) {
+      DrawCell(*piece, m_dcSprites, m_dcBack, QUEUE_SLOT_POS[slot].x, QUEUE_SLOT_POS[slot].y);
+    }
+  }
+  DrawButton(DISCARD_ICON_POS, DISCARD_COLUMN, overDiscard);
+  DrawButton(FAST_FORWARD_ICON_POS, FAST_FORWARD_COLUMN, game.fastForward);
+  DrawButton(PAUSE_ICON_POS, PAUSE_COLUMN, false);
+}
+
+void GameView::DrawScore(double score) {
+  // Large enough for every double printed without decimals, so nothing is ever cut off.
+  char text[400];
+  std::snprintf(text, sizeof text, SCORE_FORMAT, score);
+  m_dcBack.SelectObject(&m_fonts[1]);
+  m_dcBack.SetTextColor(SCORE_COLOR);
+  m_dcBack.DrawText(text, SCORE_RECT, DT_RIGHT);
+}
+
+// The back buffer has the client area's size, and each background is laid over all of it, so
+// every frame covers the whole buffer.
+void GameView::ComposeFrame(const GamePosition& game, const FrameExtras& extras) {
+  m_dcBack.SelectObject(&m_fonts[0]);
+  if (game.state == Paused) {
+    m_dcSprites.CopyPicture(BACKGROUND_B_X, BACKGROUND_B_Y, m_dcBack);
+    return;
+  }
+  m_dcSprites.CopyPicture(BACKGROUND_A_X, BACKGROUND_A_Y, m_dcBack);
+  DrawQueueAndButtons(game, extras.overDiscard);
+  m_dcBack.TransparentBlt(BOARD_LEFT, BOARD_TOP, BOARD_PIXELS, BOARD_PIXELS, m_dcBoard, 0, 0,
+                          BOARD_PIXELS, BOARD_PIXELS, SPRITE_KEY);
+  if (!extras.cursorShown) {
+    // The carried piece's 18 x 18 interior spans pointer - 8 to pointer + 9.
+    if (const PipeCell* piece = TemplateOf(game.current)) {
+      DrawCellBare(*piece, m_dcSprites, m_dcBack, extras.pointer.x - 9, extras.pointer.y - 9);
+    }
+  }
+  if (extras.popups != nullptr) extras.popups->Draw(m_dcBack);
+  DrawScore(game.score);
+}

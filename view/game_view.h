@@ -1,0 +1,54 @@
+#pragma once
+
+#include <array>
+
+#include "game/game_position.h"
+#include "platform/dc.h"
+#include "platform/font.h"
+#include "platform/types.h"
+#include "view/score_popups.h"
+#include "view/sprite_surface.h"
+
+class TextRenderer;
+
+// What a frame shows besides the game's position: where the pointer is, whether the system
+// cursor is hidden (the carried piece is then drawn at the pointer), whether the pointer is
+// over the discard button, and the rising score texts.
+struct FrameExtras {
+  CPoint pointer;
+  bool cursorShown = true;
+  bool overDiscard = false;
+  const PopupRing* popups = nullptr;
+};
+
+// The game's pictures: the sprite sheet, the 305 x 305 board picture and the back buffer in
+// which every frame is composed, with the popup and score fonts. Owned by the game window for
+// its whole life; only the final copy of a frame touches the window.
+class GameView {
+ public:
+  // Makes the drawing surfaces, in this order: the sprite sheet, the board picture, the popup
+  // and score fonts, and the back buffer at the client area's size with a transparent text
+  // background. Nothing is checked: a surface whose bitmap could not be made stays empty, and
+  // every copy to or from it draws nothing.
+  void Create(TextRenderer* text, const CRect& client);
+  // Rebuilds the board picture from scratch (true) or draws each square's water front (false).
+  // Before the surfaces exist (a headless game) there is nothing to draw on.
+  void RedrawBoard(const Board& board, bool rebuild);
+  // Composes one whole frame in the back buffer: the game with the carried piece at the
+  // pointer, or the pause picture.
+  void ComposeFrame(const GamePosition& game, const FrameExtras& extras);
+  const CBitmap& Frame() const { return m_bmpBack; }
+
+  SpriteSurface m_dcSprites;
+  CBitmap m_bmpSprites;
+  CDC m_dcBoard;
+  CBitmap m_bmpBoard;
+  CDC m_dcBack;
+  CBitmap m_bmpBack;
+  std::array<CFont, 2> m_fonts;
+
+ private:
+  void DrawButton(CPoint at, int column, bool lit);
+  void DrawQueueAndButtons(const GamePosition& game, bool overDiscard);
+  void DrawScore(double score);
+};
