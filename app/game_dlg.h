@@ -97,7 +97,9 @@ class CGameDlg : public CDialog {
   // timers follow only through its own handlers.
   Game& GetGame() { return m_game; }
   const PopupRing& Popups() const { return m_popups; }
+  PopupRing& Popups() { return m_popups; }
   GameView& View() { return m_view; }
+  const GameView& View() const { return m_view; }
   Leaderboard& GetLeaderboard() { return m_leaderboard; }
   bool CursorShown() const { return m_cursorShown; }
   bool OverDiscard() const { return m_overDiscard; }

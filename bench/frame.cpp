@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "app/game_dlg.h"
-#include "game/game_random.h"
 #include "model/piece_catalogue.h"
 #include "res/dialog_templates.h"
 #include "platform/scripted/scripted_framework.h"
@@ -39,7 +38,7 @@ struct Window {
   Window() {
     framework.Open(dialog);
     dialog.CreateDrawingResources();
-    GameRandom::Seed(1234);
+    dialog.GetGame().Seed(1234);
     dialog.NewGame();
   }
 };
@@ -62,13 +61,12 @@ void BM_ComposeGameFrame(benchmark::State& state) {
   Window window;
   CGameDlg& game = window.dialog;
   for (int i = 0; i < BOARD_CELLS; i += 3) {
-    if (game.m_board[i].code == CELL_EMPTY) game.m_board[i].CopyFrom(PieceCatalogue[i % PIECE_KIND_COUNT]);
+    if (game.GetGame().EditPosition().board[i].code == CELL_EMPTY) game.GetGame().EditPosition().board[i].CopyFrom(PieceCatalogue[i % PIECE_KIND_COUNT]);
   }
   for (int tick = 0; tick < 40; ++tick) game.WaterTick();
   game.RedrawBoard(true);
   game.RedrawBoard(false);
-  for (ScorePopup& popup : game.m_popups) popup.rise = popup.limit;
-  game.m_cursorShown = true;
+  for (ScorePopup& popup : game.Popups()) popup.rise = popup.limit;
   for (auto _ : state) {
     game.ComposeFrame({200, 200});
     benchmark::ClobberMemory();
@@ -79,7 +77,7 @@ BENCHMARK(BM_ComposeGameFrame);
 void BM_RebuildFullBoard(benchmark::State& state) {
   Window window;
   CGameDlg& game = window.dialog;
-  for (int i = 0; i < BOARD_CELLS; ++i) game.m_board[i].CopyFrom(PieceCatalogue[i % PIECE_KIND_COUNT]);
+  for (int i = 0; i < BOARD_CELLS; ++i) game.GetGame().EditPosition().board[i].CopyFrom(PieceCatalogue[i % PIECE_KIND_COUNT]);
   for (auto _ : state) {
     game.RedrawBoard(true);
     benchmark::ClobberMemory();

@@ -5,7 +5,6 @@
 #include <benchmark/benchmark.h>
 
 #include "app/game_dlg.h"
-#include "game/game_random.h"
 #include "model/piece_catalogue.h"
 #include "platform/scripted/scripted_framework.h"
 #include "tests/support/temp_folder.h"
@@ -15,10 +14,10 @@ namespace {
 struct FullGame {
   FullGame() {
     framework.Open(game);
-    GameRandom::Seed(2024);
+    game.GetGame().Seed(2024);
     game.NewGame();
     for (int i = 0; i < BOARD_CELLS; ++i) {
-      PipeCell& cell = game.m_board[i];
+      PipeCell& cell = game.GetGame().EditPosition().board[i];
       cell.CopyFrom(PieceCatalogue[PIECE_CROSS + i % 3]);
       for (PipeNode& node : cell.nodes) {
         if (node.kind > 0) node.fill = FILL_WET;

@@ -17,7 +17,7 @@ void FillBoard(CGameDlg& dlg) {
   const int kinds[] = {PIECE_CROSS, PIECE_HORIZONTAL, PIECE_TEE_NO_TOP, PIECE_BEND_TOP_LEFT,
                        PIECE_VERTICAL, PIECE_BENDS_TL_BR};
   for (int i = 0; i < BOARD_CELLS; ++i) {
-    PipeCell& cell = dlg.m_board[i];
+    PipeCell& cell = dlg.GetGame().EditPosition().board[i];
     cell = PieceCatalogue[kinds[i % 6]];
     for (int port = 0; port < PORT_COUNT; ++port) {
       if (cell.nodes[port].kind > 0 && (i + port) % 3 != 0) {
@@ -36,15 +36,15 @@ void WaterStep(benchmark::State& state) {
   framework.Open(dlg);
   if (state.range(0) != 0) dlg.CreateDrawingResources();
   dlg.NewGame();
-  dlg.m_fastForward = 1;
+  dlg.GetGame().EditPosition().fastForward = 1;
   FillBoard(dlg);
-  const Board start = dlg.m_board;
+  const Board start = dlg.GetGame().EditPosition().board;
   long allocations = 0;
   int steps = 0;
   for (auto _ : state) {
     if (steps++ % 4 == 0) {  // restart before the water settles
       state.PauseTiming();
-      dlg.m_board = start;
+      dlg.GetGame().EditPosition().board = start;
       state.ResumeTiming();
     }
     const long before = g_allocations.load();

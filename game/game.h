@@ -31,6 +31,8 @@ class Game {
 
   // Seeds the game's random generator; the next NewGame deals from it.
   void Seed(std::uint32_t seed) { m_random.Seed(seed); }
+  // The position itself, for tools and tests that set up a board square by square.
+  GamePosition& EditPosition() { return m_position; }
   // Replaces the position, as opening a saved game does; the random generator goes on.
   void Restore(const GamePosition& position) { m_position = position; }
 

@@ -1,7 +1,7 @@
 #include "storage/saved_game.h"
 
-#include "storage/bracket_field.h"
 #include "storage/pipe_cell_text.h"
+#include "storage/bracket_field.h"
 #include "storage/score_text.h"
 #include "storage/text_scanner.h"
 
@@ -13,12 +13,9 @@ bool ReadScore(TextScanner& in, double& score) {
   return in.Expect('[') && in.ReadNumber(score) && in.Expect(']') && IsStorableScore(score);
 }
 
-bool ReadHeader(TextScanner& in, GamePosition& header) {
-  int fastForward = 0;
-  const bool read = ReadField(in, header.state, Playing, Paused) && ReadScore(in, header.score) &&
-                    ReadField(in, fastForward, 0, 1);
-  header.fastForward = fastForward == 1;
-  return read &&
+bool ReadHeader(TextScanner& in, SavedGameHeader& header) {
+  return ReadField(in, header.state, Playing, Paused) && ReadScore(in, header.score) &&
+         ReadField(in, header.fastForward, 0, 1) &&
          ReadField(in, header.queue[0], 0, DEALT_KIND_MAX) &&
          ReadField(in, header.queue[1], 0, DEALT_KIND_MAX) &&
          ReadField(in, header.queue[2], 0, DEALT_KIND_MAX) &&
@@ -27,24 +24,37 @@ bool ReadHeader(TextScanner& in, GamePosition& header) {
 
 }  // namespace
 
-void FormatSavedGame(const GamePosition& header, std::string& out) {
+void FormatSavedGame(const SavedGameHeader& header, const Board& board, std::string& out) {
   out.reserve(out.size() + 100 * 1024);
   AppendField(out, header.state);
   out += '[';
   out += FormatScore(header.score);
   out += ']';
-  AppendField(out, header.fastForward ? 1 : 0);
+  AppendField(out, header.fastForward);
   for (int kind : header.queue) AppendField(out, kind);
   AppendField(out, header.current);
-  for (const PipeCell& cell : header.board) WriteCellText(cell, out);
+  for (const PipeCell& cell : board) WriteCellText(cell, out);
 }
 
-bool ParseSavedGame(std::string_view text, GamePosition& position) {
+bool ParseSavedGame(std::string_view text, SavedGameHeader& header, Board& board) {
   TextScanner in(text);
-  if (!ReadHeader(in, position)) return false;
-  for (PipeCell& cell : position.board) {
+  if (!ReadHeader(in, header)) return false;
+  for (PipeCell& cell : board) {
     if (!ReadCellText(cell, in)) return false;
   }
   in.SkipSpace();
   return in.AtEnd();
+}
+
+SavedGameHeader HeaderOf(const GamePosition& position) {
+  return {position.state, position.score, position.fastForward ? 1 : 0, position.queue,
+          position.current};
+}
+
+void ApplyHeader(const SavedGameHeader& header, GamePosition& position) {
+  position.state = header.state;
+  position.score = header.score;
+  position.fastForward = header.fastForward == 1;
+  position.queue = header.queue;
+  position.current = header.current;
 }

@@ -5,7 +5,7 @@
 
 bool WriteSavedGame(const std::string& path, const GamePosition& position) {
   std::string text;
-  FormatSavedGame(position, text);
+  FormatSavedGame(HeaderOf(position), position.board, text);
   return WriteFileAtomically(path, text);
 }
 
@@ -17,7 +17,9 @@ bool ReadSavedGame(const std::string& path, GamePosition& position) {
   // The file is read into a separate position (on the heap: a board is 100 KB) so that the
   // game changes only when the whole file has been read and checked.
   auto scratch = std::make_unique<GamePosition>();
-  if (!ParseSavedGame(text, *scratch)) return false;
+  SavedGameHeader header;
+  if (!ParseSavedGame(text, header, scratch->board)) return false;
+  ApplyHeader(header, *scratch);
   position = *scratch;
   return true;
 }

@@ -44,6 +44,8 @@ class PopupRing {
   int Next() const { return m_next; }
   const ScorePopup& operator[](int slot) const { return m_popups[static_cast<std::size_t>(slot)]; }
   ScorePopup& operator[](int slot) { return m_popups[static_cast<std::size_t>(slot)]; }
+  auto begin() { return m_popups.begin(); }
+  auto end() { return m_popups.end(); }
 
  private:
   std::array<ScorePopup, POPUP_RING_SIZE> m_popups;

@@ -6,25 +6,23 @@ class EndOfGame : public GameFixture {
  protected:
   void SetUp() override {
     GameFixture::SetUp();
-    CGameDlg::s_lastName.reset();
   }
   // Ends the game at once with the given score: the water has nowhere to go.
   void EndWith(double score) {
-    for (PipeCell& cell : dlg.m_board) cell.Clear();
-    dlg.m_score = score;
+    for (PipeCell& cell : dlg.GetGame().EditPosition().board) cell.Clear();
+    dlg.GetGame().EditPosition().score = score;
     Water();
   }
 };
 
 TEST_F(EndOfGame, ScoreEqualToTheTenthShowsOnlyTheMessage) {
-  dlg.m_leaderboard.entries[9].score = 50;
+  dlg.GetLeaderboard().entries[9].score = 50;
   fw.AnswerOk();
   EndWith(50);
   ASSERT_EQ(fw.dialogs.size(), 1u);
   EXPECT_EQ(fw.dialogs[0].kind, DialogRecord::MessageBox);
   EXPECT_EQ(fw.dialogs[0].text, "游戏结束，您的分数为 50");
-  EXPECT_EQ(dlg.m_state, Over);
-  EXPECT_FALSE(CGameDlg::s_lastName.has_value());
+  EXPECT_EQ(dlg.GetGame().EditPosition().state, Over);
 }
 
 TEST_F(EndOfGame, NegativeScoresEnterOnlyABoardWithLowerOnes) {
@@ -34,12 +32,12 @@ TEST_F(EndOfGame, NegativeScoresEnterOnlyABoardWithLowerOnes) {
   EXPECT_EQ(fw.dialogs[0].text, "游戏结束，您的分数为 -4");
 
   dlg.NewGame();
-  for (auto& entry : dlg.m_leaderboard.entries) entry.score = -10;
+  for (auto& entry : dlg.GetLeaderboard().entries) entry.score = -10;
   fw.AnswerOk();
   fw.AnswerOk();
   fw.AnswerOk();
   EndWith(-4);
-  EXPECT_EQ(dlg.m_leaderboard.entries[0].score, -4);
+  EXPECT_EQ(dlg.GetLeaderboard().entries[0].score, -4);
 }
 
 TEST_F(EndOfGame, TheNameOfferedIsTheLastOneEnteredAndEscStillEnters) {
@@ -48,7 +46,6 @@ TEST_F(EndOfGame, TheNameOfferedIsTheLastOneEnteredAndEscStillEnters) {
   fw.AnswerOk();
   EndWith(30);
   EXPECT_EQ(fw.dialogs[1].text, "佚名");
-  EXPECT_EQ(CGameDlg::s_lastName, "Mei");
 
   dlg.NewGame();
   fw.AnswerOk();
@@ -56,8 +53,8 @@ TEST_F(EndOfGame, TheNameOfferedIsTheLastOneEnteredAndEscStillEnters) {
   fw.AnswerOk();
   EndWith(40);
   EXPECT_EQ(fw.dialogs[4].text, "Mei");
-  EXPECT_EQ(dlg.m_leaderboard.entries[0], (LeaderboardEntry{"Mei", 40}));
-  EXPECT_EQ(dlg.m_leaderboard.entries[1], (LeaderboardEntry{"Mei", 30}));
+  EXPECT_EQ(dlg.GetLeaderboard().entries[0], (LeaderboardEntry{"Mei", 40}));
+  EXPECT_EQ(dlg.GetLeaderboard().entries[1], (LeaderboardEntry{"Mei", 30}));
   EXPECT_EQ(fw.dialogs[5].rows[0], "01 | Mei | 40");
   EXPECT_EQ(fw.dialogs[5].rows.size(), 10u);
   EXPECT_EQ(fw.dialogs[5].rows[9], "10 | 佚名 | 0");
@@ -68,16 +65,16 @@ TEST_F(EndOfGame, AnEmptyNameIsEnteredAsTheDefaultName) {
   fw.AnswerOk("");
   fw.AnswerOk();
   EndWith(12);
-  EXPECT_EQ(dlg.m_leaderboard.entries[0], (LeaderboardEntry{"佚名", 12}));
+  EXPECT_EQ(dlg.GetLeaderboard().entries[0], (LeaderboardEntry{"佚名", 12}));
 }
 
 TEST_F(EndOfGame, TheCursorComesBackAndNoWaterStepRunsInsideTheDialogs) {
   HoverAt(PointIn(5, 5));
-  ASSERT_FALSE(dlg.m_cursorShown);
+  ASSERT_FALSE(dlg.CursorShown());
   fw.onDialog = [&](const DialogRecord&) {
-    EXPECT_TRUE(dlg.m_cursorShown);
+    EXPECT_TRUE(dlg.CursorShown());
     EXPECT_EQ(WaterInterval(), std::nullopt);
-    EXPECT_EQ(dlg.m_state, Playing);
+    EXPECT_EQ(dlg.GetGame().EditPosition().state, Playing);
   };
   fw.AnswerOk();
   fw.AnswerOk("Ann");
@@ -87,14 +84,14 @@ TEST_F(EndOfGame, TheCursorComesBackAndNoWaterStepRunsInsideTheDialogs) {
 }
 
 TEST_F(EndOfGame, ClearingTheLeaderboardShowsTenDefaultRowsAtOnce) {
-  dlg.m_leaderboard.InsertScore("Kai", 99);
+  dlg.GetLeaderboard().InsertScore("Kai", 99);
   fw.QueueAnswer(ScriptedAnswer{true, std::nullopt, {IDC_CLEAR}});
   dlg.OnCommand(ID_GAME_LEADERBOARD);
   ASSERT_EQ(fw.dialogs.size(), 2u);
   EXPECT_EQ(fw.dialogs[0].rows[0], "01 | Kai | 99");
   EXPECT_EQ(fw.dialogs[1].rows[0], "01 | 佚名 | 0");
   EXPECT_EQ(fw.dialogs[1].rows.size(), 10u);
-  EXPECT_EQ(dlg.m_leaderboard.entries[0].name, "佚名");
+  EXPECT_EQ(dlg.GetLeaderboard().entries[0].name, "佚名");
 }
 
 TEST(Leaderboard, InsertsInRankOrderBelowEqualScores) {

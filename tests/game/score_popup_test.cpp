@@ -6,7 +6,7 @@ class ScorePopups : public GameFixture {};
 
 TEST_F(ScorePopups, RiseOnePixelPerTickForTwentyTicks) {
   dlg.AddScorePopup(100, 200, "+2", POPUP_GREEN, POPUP_BLACK);
-  const ScorePopup& popup = dlg.m_popups[0];
+  const ScorePopup& popup = dlg.Popups()[0];
   EXPECT_EQ(popup.rise, 0);
   const int before = port->Invalidations();
   for (int tick = 1; tick <= 19; ++tick) dlg.AnimationTick();
@@ -20,25 +20,25 @@ TEST_F(ScorePopups, RiseOnePixelPerTickForTwentyTicks) {
 }
 
 TEST_F(ScorePopups, SuppressedWithFastForwardOrOutsidePlay) {
-  dlg.m_fastForward = 1;
+  dlg.GetGame().EditPosition().fastForward = 1;
   dlg.AddScorePopup(1, 1, "-2", POPUP_RED, POPUP_BLACK);
-  dlg.m_fastForward = 0;
-  dlg.m_state = Paused;
+  dlg.GetGame().EditPosition().fastForward = 0;
+  dlg.GetGame().EditPosition().state = Paused;
   dlg.AddScorePopup(1, 1, "-2", POPUP_RED, POPUP_BLACK);
-  dlg.m_state = Over;
+  dlg.GetGame().EditPosition().state = Over;
   dlg.AddScorePopup(1, 1, "-2", POPUP_RED, POPUP_BLACK);
-  EXPECT_EQ(dlg.m_popupNext, 0);
-  for (const ScorePopup& p : dlg.m_popups) EXPECT_FALSE(p.IsActive());
+  EXPECT_EQ(dlg.Popups().Next(), 0);
+  for (const ScorePopup& p : dlg.Popups()) EXPECT_FALSE(p.IsActive());
 }
 
 TEST_F(ScorePopups, TheHundredAndFirstTakesSlotZeroAgain) {
   for (int i = 0; i < 100; ++i) dlg.AddScorePopup(i, 0, "+2", POPUP_GREEN, POPUP_BLACK);
-  EXPECT_EQ(dlg.m_popupNext, 100);
+  EXPECT_EQ(dlg.Popups().Next(), 100);
   dlg.AddScorePopup(555, 0, "-3", POPUP_RED, POPUP_BLACK);
-  EXPECT_EQ(dlg.m_popupNext, 1);
-  EXPECT_EQ(dlg.m_popups[0].x, 555);
-  EXPECT_EQ(dlg.m_popups[0].text, "-3");
-  EXPECT_EQ(dlg.m_popups[1].x, 1);
+  EXPECT_EQ(dlg.Popups().Next(), 1);
+  EXPECT_EQ(dlg.Popups()[0].x, 555);
+  EXPECT_EQ(dlg.Popups()[0].text, "-3");
+  EXPECT_EQ(dlg.Popups()[1].x, 1);
 }
 
 TEST_F(ScorePopups, DrawsAnOutlineThenTheText) {

@@ -1,6 +1,5 @@
 #include <cstdint>
 
-#include "game/game_random.h"
 #include "tests/support/game_fixture.h"
 #include "tests/support/invariants.h"
 
@@ -30,20 +29,20 @@ void Soak::RandomInput() {
 }
 
 TEST_F(Soak, RandomGamesKeepEverySquareValid) {
-  dlg.m_leaderboard.entries.fill({"Top", 1e9});  // no name dialog: only the final message
+  dlg.GetLeaderboard().entries.fill({"Top", 1e9});  // no name dialog: only the final message
   for (std::uint32_t game = 0; game < 1000; ++game) {
     m_rng = game + 1;
-    GameRandom::Seed(game * 2654435761u);
+    dlg.GetGame().Seed(game * 2654435761u);
     dlg.NewGame();
-    for (int step = 0; step < 150 && dlg.m_state != Over; ++step) {
+    for (int step = 0; step < 150 && dlg.GetGame().EditPosition().state != Over; ++step) {
       for (int i = Roll(4); i > 0; --i) RandomInput();
       if (fw.PendingAnswers() == 0) fw.AnswerOk();
-      if (dlg.m_state == Paused) Click({10, 10});
+      if (dlg.GetGame().EditPosition().state == Paused) Click({10, 10});
       dlg.OnTimer(WaterTimer);
       for (int index = 0; index < BOARD_CELLS; ++index) {
-        const std::string broken = CellInvariantBroken(dlg.m_board[index]);
+        const std::string broken = CellInvariantBroken(dlg.GetGame().EditPosition().board[index]);
         ASSERT_EQ(broken, "") << "game " << game << " step " << step << " square " << index;
-        for (const PipeNode& node : dlg.m_board[index].nodes) ASSERT_NE(node.fill, FILL_ARRIVING);
+        for (const PipeNode& node : dlg.GetGame().EditPosition().board[index].nodes) ASSERT_NE(node.fill, FILL_ARRIVING);
       }
     }
   }

@@ -13,11 +13,11 @@ TEST_F(WaterTick, WaterRunsFromSourceToDrainOneNodePerStep) {
   for (int col = 3; col <= 7; ++col) Square(col, 2).Join(PieceCatalogue[PIECE_HORIZONTAL]);
 
   for (int step = 1; step <= 54; ++step) {
-    const int before = dlg.m_popupNext;
-    const double score = dlg.m_score;
+    const int before = dlg.Popups().Next();
+    const double score = dlg.GetGame().EditPosition().score;
     Water();
-    const ScorePopup& popup = dlg.m_popups[before];
-    ASSERT_EQ(dlg.m_popupNext, before + 1) << "step " << step;
+    const ScorePopup& popup = dlg.Popups()[before];
+    ASSERT_EQ(dlg.Popups().Next(), before + 1) << "step " << step;
     // The square earning the step: the source for 1..4, straight k for its nine steps, the
     // drain for 50..54.
     const int col = step <= 4 ? 2 : step <= 49 ? 3 + (step - 5) / 9 : 8;
@@ -26,27 +26,27 @@ TEST_F(WaterTick, WaterRunsFromSourceToDrainOneNodePerStep) {
       EXPECT_EQ(popup.textColor, RGB(0, 255, 0));
       EXPECT_EQ(popup.x, SquareLeft(col)) << "step " << step;
       EXPECT_EQ(popup.y, SquareTop(2) - 10);
-      EXPECT_EQ(dlg.m_score, score + 2);
+      EXPECT_EQ(dlg.GetGame().EditPosition().score, score + 2);
     } else {
       EXPECT_EQ(popup.text, "+100");
       EXPECT_EQ(popup.textColor, RGB(255, 0, 0));
       EXPECT_EQ(popup.x, SquareLeft(8));
       EXPECT_EQ(popup.y, SquareTop(2));
-      EXPECT_EQ(dlg.m_score, score + 100);
+      EXPECT_EQ(dlg.GetGame().EditPosition().score, score + 100);
     }
     EXPECT_EQ(popup.outlineColor, RGB(0, 0, 0));
   }
-  EXPECT_EQ(dlg.m_score, 216);
-  EXPECT_EQ(dlg.m_state, Playing);
+  EXPECT_EQ(dlg.GetGame().EditPosition().score, 216);
+  EXPECT_EQ(dlg.GetGame().EditPosition().state, Playing);
 
   fw.AnswerOk();             // the final score message
   fw.AnswerOk("Wen");      // the name dialog
   fw.AnswerOk();             // the leaderboard
-  const int before = dlg.m_popupNext;
+  const int before = dlg.Popups().Next();
   Water();
-  EXPECT_EQ(dlg.m_popupNext, before);
-  EXPECT_EQ(dlg.m_state, Over);
-  EXPECT_EQ(dlg.m_score, 216);
+  EXPECT_EQ(dlg.Popups().Next(), before);
+  EXPECT_EQ(dlg.GetGame().EditPosition().state, Over);
+  EXPECT_EQ(dlg.GetGame().EditPosition().score, 216);
   ASSERT_EQ(fw.dialogs.size(), 3u);
   EXPECT_EQ(fw.dialogs[0].text, "游戏结束，您的分数为 216");
   EXPECT_EQ(fw.dialogs[0].title, "vandrel");
@@ -62,19 +62,19 @@ TEST_F(WaterTick, WaterRunsFromSourceToDrainOneNodePerStep) {
 TEST_F(WaterTick, FinishedNetworkReplaysWithoutScoringAndSparesTheSource) {
   ClearBoardWith(2, 2, 3, 8, 2, 2);
   for (int col = 3; col <= 7; ++col) Square(col, 2).Join(PieceCatalogue[PIECE_HORIZONTAL]);
-  dlg.m_leaderboard.entries.fill({"Top", 10000});  // nothing qualifies: only the message
+  dlg.GetLeaderboard().entries.fill({"Top", 10000});  // nothing qualifies: only the message
   Water(54);
   fw.AnswerOk();
   Water();
-  ASSERT_EQ(dlg.m_state, Over);
+  ASSERT_EQ(dlg.GetGame().EditPosition().state, Over);
   EXPECT_TRUE(Square(2, 2).HasWater());
   EXPECT_EQ(Square(2, 2).frontCount, 1);
   for (int col = 3; col <= 8; ++col) EXPECT_FALSE(Square(col, 2).HasWater());
 
-  const int popups = dlg.m_popupNext;
+  const int popups = dlg.Popups().Next();
   Water(55);  // the replay runs the whole way again and drains once more
-  EXPECT_EQ(dlg.m_popupNext, popups);
-  EXPECT_EQ(dlg.m_score, 216);
+  EXPECT_EQ(dlg.Popups().Next(), popups);
+  EXPECT_EQ(dlg.GetGame().EditPosition().score, 216);
   EXPECT_FALSE(Square(8, 2).HasWater());
   Water(5);
   EXPECT_TRUE(Square(3, 2).HasWater());
@@ -88,20 +88,20 @@ TEST_F(WaterTick, FinishedNetworkReplaysWithoutScoringAndSparesTheSource) {
 TEST_F(WaterTick, FirstSpillOfAnUntouchedBoardComesWithTheFifthStep) {
   ClearBoardWith(5, 5, 0, 12, 12, 1);
   for (int step = 1; step <= 4; ++step) {
-    const int before = dlg.m_popupNext;
+    const int before = dlg.Popups().Next();
     Water();
     EXPECT_EQ(PopupsSince(before), std::vector<std::string>{"+2"});
   }
-  const int before = dlg.m_popupNext;
+  const int before = dlg.Popups().Next();
   Water();
   EXPECT_EQ(PopupsSince(before), std::vector<std::string>{"-2"});
-  EXPECT_EQ(dlg.m_popups[before].x, SquareLeft(5));
-  EXPECT_EQ(dlg.m_popups[before].y, SquareTop(5) - 10);
-  EXPECT_EQ(dlg.m_score, 16);
+  EXPECT_EQ(dlg.Popups()[before].x, SquareLeft(5));
+  EXPECT_EQ(dlg.Popups()[before].y, SquareTop(5) - 10);
+  EXPECT_EQ(dlg.GetGame().EditPosition().score, 16);
   // Next to a dry square the spill keeps the game going, step after step.
   Water(20);
-  EXPECT_EQ(dlg.m_state, Playing);
-  EXPECT_EQ(dlg.m_score, 16 - 40);
+  EXPECT_EQ(dlg.GetGame().EditPosition().state, Playing);
+  EXPECT_EQ(dlg.GetGame().EditPosition().score, 16 - 40);
 }
 
 TEST_F(WaterTick, PortsFacingTheBoardEdgeNeverSpill) {
@@ -111,10 +111,10 @@ TEST_F(WaterTick, PortsFacingTheBoardEdgeNeverSpill) {
   fw.AnswerOk();
   fw.AnswerOk();
   Water(4);
-  EXPECT_EQ(dlg.m_score, 18);
+  EXPECT_EQ(dlg.GetGame().EditPosition().score, 18);
   Water();  // nothing moves, nothing spills: the game is over
-  EXPECT_EQ(dlg.m_state, Over);
-  EXPECT_EQ(dlg.m_score, 18);
+  EXPECT_EQ(dlg.GetGame().EditPosition().state, Over);
+  EXPECT_EQ(dlg.GetGame().EditPosition().score, 18);
 }
 
 TEST_F(WaterTick, SpillAgainstAWetSquareCostsButDoesNotKeepTheGameGoing) {
@@ -122,14 +122,14 @@ TEST_F(WaterTick, SpillAgainstAWetSquareCostsButDoesNotKeepTheGameGoing) {
   ClearBoardWith(4, 4, 0, 12, 12, 1);
   Square(4, 3).Join(PieceCatalogue[PIECE_TEE_NO_BOTTOM]);
   Square(4, 3).nodes[5].fill = FILL_WET;
-  dlg.m_leaderboard.entries.fill({"Top", 10000});
+  dlg.GetLeaderboard().entries.fill({"Top", 10000});
   fw.AnswerOk();
   Water(4);
-  const int before = dlg.m_popupNext;
+  const int before = dlg.Popups().Next();
   Water();
   EXPECT_EQ(PopupsSince(before), std::vector<std::string>{"-2"});
-  EXPECT_EQ(dlg.m_state, Over);
-  EXPECT_EQ(dlg.m_score, 16);
+  EXPECT_EQ(dlg.GetGame().EditPosition().state, Over);
+  EXPECT_EQ(dlg.GetGame().EditPosition().score, 16);
 }
 
 TEST_F(WaterTick, WaterHandedUpIsWetAtOnceAndDownArrivesInTheSameSweep) {
@@ -138,10 +138,10 @@ TEST_F(WaterTick, WaterHandedUpIsWetAtOnceAndDownArrivesInTheSameSweep) {
   Square(6, 7).Join(PieceCatalogue[PIECE_VERTICAL]);
   Square(6, 5).Join(PieceCatalogue[PIECE_VERTICAL]);
   Water(4);
-  int before = dlg.m_popupNext;
+  int before = dlg.Popups().Next();
   Water();
   EXPECT_EQ(PopupsSince(before), std::vector<std::string>{"+2"});
-  EXPECT_EQ(dlg.m_popups[before].y, SquareTop(7) - 10);
+  EXPECT_EQ(dlg.Popups()[before].y, SquareTop(7) - 10);
   EXPECT_EQ(Square(6, 7).nodes[PORT_TOP].fill, FILL_WET);
   EXPECT_EQ(Square(6, 7).nodes[4].fill, FILL_DRY);
 
@@ -150,11 +150,11 @@ TEST_F(WaterTick, WaterHandedUpIsWetAtOnceAndDownArrivesInTheSameSweep) {
   ClearBoardWith(9, 9, 0, 1, 1, 1);
   Square(9, 8).Join(PieceCatalogue[PIECE_VERTICAL]);
   Water(4);
-  before = dlg.m_popupNext;
+  before = dlg.Popups().Next();
   Water();
   EXPECT_EQ(PopupsSince(before), std::vector<std::string>{"+2"});
-  EXPECT_EQ(dlg.m_popups[before].x, SquareLeft(9));
-  EXPECT_EQ(dlg.m_popups[before].y, SquareTop(9) - 10);
+  EXPECT_EQ(dlg.Popups()[before].x, SquareLeft(9));
+  EXPECT_EQ(dlg.Popups()[before].y, SquareTop(9) - 10);
   EXPECT_EQ(Square(9, 8).nodes[PORT_BOTTOM].fill, FILL_WET);
   Water();
   EXPECT_EQ(Square(9, 8).nodes[10].fill, FILL_WET);
@@ -169,12 +169,12 @@ TEST_F(WaterTick, HandOverIntoAFullFrontDoesNothing) {
   for (int n : {0, 1, 3, 4, 10, 17}) cross.nodes[n].fill = FILL_WET;
   cross.front = {0, 1, 3, 4, 10, 17, 0, 1};
   cross.frontCount = FRONT_CAPACITY;
-  const double score = dlg.m_score;
+  const double score = dlg.GetGame().EditPosition().score;
   Water();
   EXPECT_EQ(cross.nodes[PORT_LEFT].fill, FILL_DRY);
   EXPECT_LE(cross.frontCount, FRONT_CAPACITY);
   // Its own water moved on (+2) and spilled at its top, bottom and right ports (3 x -2).
-  EXPECT_EQ(dlg.m_score, score + 2 - 6);
+  EXPECT_EQ(dlg.GetGame().EditPosition().score, score + 2 - 6);
 }
 
 }  // namespace

@@ -1,4 +1,3 @@
-#include "game/game_random.h"
 #include "tests/support/game_fixture.h"
 
 namespace {
@@ -9,7 +8,7 @@ class WholeGame : public GameFixture {
  protected:
   void SetUp() override {
     GameFixture::SetUp();
-    GameRandom::Seed(77);
+    dlg.GetGame().Seed(77);
     dlg.NewGame();
     ClearBoardWith(2, 2, 3, 8, 2, 2);
   }
@@ -27,23 +26,23 @@ void WholeGame::PlayToTheDrain() {
 }
 
 TEST_F(WholeGame, PlayedToTheEndAndEnteredTwice) {
-  const double start = dlg.m_score;
+  const double start = dlg.GetGame().EditPosition().score;
   PlayToTheDrain();
   EXPECT_EQ(Square(3, 2).nodes[PORT_LEFT].fill, FILL_WET);
   // Eight steps of water; the vertical laid across faces nothing with its own ports.
-  EXPECT_EQ(dlg.m_score, start + 16 - 1);
+  EXPECT_EQ(dlg.GetGame().EditPosition().score, start + 16 - 1);
 
   // A piece laid apart costs 1, removing it costs 3.
   LayAt(10, 10, PIECE_TEE_NO_TOP);
   dlg.OnRButtonDown(0, PointIn(10, 10));
   EXPECT_EQ(Square(10, 10).code, CELL_EMPTY);
   // Discarding costs 2 and brings the next piece.
-  const int next = dlg.m_queue[2];
+  const int next = dlg.GetGame().EditPosition().queue[2];
   HoverAt({145, 30});
   Click({145, 30});
-  EXPECT_EQ(dlg.m_current, next);
+  EXPECT_EQ(dlg.GetGame().EditPosition().current, next);
   HoverAt({300, 420});
-  EXPECT_EQ(dlg.m_score, start + 16 - 1 - 1 - 3 - 2);
+  EXPECT_EQ(dlg.GetGame().EditPosition().score, start + 16 - 1 - 1 - 3 - 2);
 
   // Pause and resume: the click that resumes lays nothing.
   Click({185, 30});
@@ -54,11 +53,11 @@ TEST_F(WholeGame, PlayedToTheEndAndEnteredTwice) {
 
   // Fast-forward on: points still counted, popups not shown; then off again.
   Click({165, 30});
-  const int popups = dlg.m_popupNext;
-  const double before = dlg.m_score;
+  const int popups = dlg.Popups().Next();
+  const double before = dlg.GetGame().EditPosition().score;
   Water(9);
-  EXPECT_EQ(dlg.m_popupNext, popups);
-  EXPECT_EQ(dlg.m_score, before + 18);
+  EXPECT_EQ(dlg.Popups().Next(), popups);
+  EXPECT_EQ(dlg.GetGame().EditPosition().score, before + 18);
   Click({165, 30});
   EXPECT_EQ(WaterInterval(), 5000);
 
@@ -68,10 +67,10 @@ TEST_F(WholeGame, PlayedToTheEndAndEnteredTwice) {
   fw.AnswerOk("Lin");
   fw.AnswerOk();
   int steps = 0;
-  while (dlg.m_state == Playing && steps++ < 100) Water();
-  EXPECT_EQ(dlg.m_state, Over);
+  while (dlg.GetGame().EditPosition().state == Playing && steps++ < 100) Water();
+  EXPECT_EQ(dlg.GetGame().EditPosition().state, Over);
   ASSERT_EQ(fw.dialogs.size(), 3u);
-  EXPECT_EQ(fw.dialogs[0].text, "游戏结束，您的分数为 " + std::to_string(static_cast<int>(dlg.m_score)));
+  EXPECT_EQ(fw.dialogs[0].text, "游戏结束，您的分数为 " + std::to_string(static_cast<int>(dlg.GetGame().EditPosition().score)));
   EXPECT_EQ(fw.dialogs[1].text, "佚名");
   EXPECT_EQ(fw.dialogs[2].rows[0].rfind("01 | Lin | ", 0), 0u);
 
@@ -83,11 +82,11 @@ TEST_F(WholeGame, PlayedToTheEndAndEnteredTwice) {
   fw.AnswerCancel();
   fw.AnswerOk();
   steps = 0;
-  while (dlg.m_state == Playing && steps++ < 100) Water();
+  while (dlg.GetGame().EditPosition().state == Playing && steps++ < 100) Water();
   ASSERT_EQ(fw.dialogs.size(), 6u);
   EXPECT_EQ(fw.dialogs[4].text, "Lin");
   int lins = 0;
-  for (const auto& entry : dlg.m_leaderboard.entries) lins += entry.name == "Lin";
+  for (const auto& entry : dlg.GetLeaderboard().entries) lins += entry.name == "Lin";
   EXPECT_EQ(lins, 2);
 }
 

@@ -41,10 +41,10 @@ class CountingGameDlg : public CGameDlg {
 
 // Everything a saved game holds, as text, to tell whether anything changed.
 std::string GameText(const CGameDlg& dlg) {
-  std::string text = std::to_string(dlg.m_score) + " " + std::to_string(dlg.m_state) + " " +
-                     std::to_string(dlg.m_current);
-  for (int kind : dlg.m_queue) text += " " + std::to_string(kind);
-  for (const PipeCell& cell : dlg.m_board) WriteCellText(cell, text);
+  std::string text = std::to_string(dlg.GetGame().Position().score) + " " + std::to_string(dlg.GetGame().Position().state) + " " +
+                     std::to_string(dlg.GetGame().Position().current);
+  for (int kind : dlg.GetGame().Position().queue) text += " " + std::to_string(kind);
+  for (const PipeCell& cell : dlg.GetGame().Position().board) WriteCellText(cell, text);
   return text;
 }
 
@@ -88,7 +88,7 @@ class GameWindow : public ::testing::Test {
       for (int row = 1; row < 15; ++row) {
         bool lonely = true;
         for (auto [dc, dr] : {std::pair{0, 0}, {-1, 0}, {1, 0}, {0, -1}, {0, 1}}) {
-          lonely &= m_game.m_board[CellIndex(col + dc, row + dr)].code == CELL_EMPTY;
+          lonely &= m_game.GetGame().Position().board[CellIndex(col + dc, row + dr)].code == CELL_EMPTY;
         }
         if (lonely) return {SquareLeft(col) + 9, SquareTop(row) + 9};
       }
@@ -112,33 +112,33 @@ TEST_F(GameWindow, AClickLaysTheCarriedPieceAndARightClickTakesItOff) {
     int col = 0;
     int row = 0;
     ASSERT_TRUE(BoardSquareAt(point, col, row));
-    const PipeCell& square = m_game.m_board[CellIndex(col, row)];
+    const PipeCell& square = m_game.GetGame().EditPosition().board[CellIndex(col, row)];
     ASSERT_TRUE(WaitUntil([&] { return !window.Surface().Frame().IsEmpty(); }));
     const CBitmap before = window.Surface().Frame();
-    m_game.m_current = PIECE_VERTICAL;
-    const int next = m_game.m_queue[2];
+    m_game.GetGame().EditPosition().current = PIECE_VERTICAL;
+    const int next = m_game.GetGame().EditPosition().queue[2];
 
     Click(window, Qt::LeftButton, point);
     EXPECT_EQ(square.code, PIECE_VERTICAL);
-    EXPECT_EQ(m_game.m_current, next);
-    EXPECT_EQ(m_game.m_score, 9.0) << "a piece that meets no port costs 1";
+    EXPECT_EQ(m_game.GetGame().EditPosition().current, next);
+    EXPECT_EQ(m_game.GetGame().EditPosition().score, 9.0) << "a piece that meets no port costs 1";
     EXPECT_TRUE(WaitUntil([&] {
       return window.Surface().Frame().Pixel(point.x, point.y) != before.Pixel(point.x, point.y);
     })) << "the laid piece shows in the window";
 
     Click(window, Qt::RightButton, point);
     EXPECT_EQ(square.code, CELL_EMPTY);
-    EXPECT_EQ(m_game.m_score, 6.0);
+    EXPECT_EQ(m_game.GetGame().EditPosition().score, 6.0);
   });
 }
 
 TEST_F(GameWindow, NewGameFromTheMenuStartsAgainAtTen) {
   Play([&](QtDialogWindow& window) {
-    m_game.m_score = -40;
-    m_game.m_state = Over;
+    m_game.GetGame().EditPosition().score = -40;
+    m_game.GetGame().EditPosition().state = Over;
     MenuAction(window, ID_GAME_NEW)->trigger();
-    EXPECT_EQ(m_game.m_score, 10.0);
-    EXPECT_EQ(m_game.m_state, Playing);
+    EXPECT_EQ(m_game.GetGame().EditPosition().score, 10.0);
+    EXPECT_EQ(m_game.GetGame().EditPosition().state, Playing);
     EXPECT_TRUE(TimerOf(&window, WaterTimer)->isActive());
     EXPECT_EQ(TimerOf(&window, WaterTimer)->interval(), 5000);
   });
@@ -149,7 +149,7 @@ TEST_F(GameWindow, EnterIsIgnoredAndEscEndsTheProgramWritingTheLeaderboard) {
               QTest::keyClick(&window, Qt::Key_Return);
               Pump(50);
               EXPECT_TRUE(window.isVisible());
-              m_game.m_leaderboard.InsertScore("测试", 50);
+              m_game.GetLeaderboard().InsertScore("测试", 50);
               QTest::keyClick(&window, Qt::Key_Escape);
               EXPECT_FALSE(window.isVisible());
             }),
@@ -283,11 +283,11 @@ TEST_F(GameWindow, ThePointerTurnsIntoThePieceOverTheBoardAndBackOffIt) {
     QCursor::setPos(surface.mapToGlobal(QPoint(230, 230)));
     QTest::mouseMove(window.windowHandle(), over);
     EXPECT_TRUE(WaitUntil([&] { return surface.cursor().shape() == Qt::BlankCursor; }));
-    EXPECT_FALSE(m_game.m_cursorShown);
+    EXPECT_FALSE(m_game.CursorShown());
 
     QCursor::setPos(surface.mapToGlobal(QPoint(20, 440)));
     EXPECT_TRUE(WaitUntil([&] { return surface.cursor().shape() == Qt::ArrowCursor; }));
-    EXPECT_TRUE(m_game.m_cursorShown);
+    EXPECT_TRUE(m_game.CursorShown());
   });
 }
 

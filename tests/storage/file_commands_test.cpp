@@ -6,7 +6,6 @@
 #include <filesystem>
 
 #include "app/game_dlg.h"
-#include "game/game_random.h"
 #include "model/piece_catalogue.h"
 #include "res/resource_ids.h"
 #include "platform/scripted/scripted_framework.h"
@@ -19,7 +18,7 @@ class FileCommands : public ::testing::Test {
   void SetUp() override {
     m_port = &m_framework.Open(m_game);
     m_game.SetTimer(HoverTimer, HOVER_INTERVAL_MS);
-    GameRandom::Seed(77);
+    m_game.GetGame().Seed(77);
     m_game.NewGame();
   }
 
@@ -51,18 +50,18 @@ const std::string SAVED = "成功: 保存游戏存档成功！ (64)";
 const std::string NOT_SAVED = "错误: 保存游戏存档失败！ (16)";
 
 TEST_F(FileCommands, SaveThenOpenThroughTheMenuReportsEachOutcome) {
-  const double score = m_game.m_score;
+  const double score = m_game.GetGame().EditPosition().score;
   Answer(true, m_folder.File("mine"));  // the dialog adds the extension
   Answer(true);
   m_game.OnCommand(ID_GAME_SAVE);
   ASSERT_FALSE(FileContents(m_folder.File("mine.flm")).empty());
 
   m_game.NewGame();
-  m_game.m_score = 999;
+  m_game.GetGame().EditPosition().score = 999;
   Answer(true, m_folder.File("mine.flm"));
   Answer(true);
   m_game.OnCommand(ID_GAME_OPEN);
-  EXPECT_EQ(m_game.m_score, score);
+  EXPECT_EQ(m_game.GetGame().EditPosition().score, score);
 
   Answer(true, m_folder.File("missing.flm"));
   Answer(true);
@@ -92,10 +91,13 @@ TEST_F(FileCommands, CancelledDialogsShowNothingAndChangeNothing) {
 
 TEST_F(FileCommands, DropOpensTheFirstFileWithTheHoverTimerHeldAndTheCursorShown) {
   ASSERT_TRUE(m_game.SaveGame(m_folder.File("first.txt")));
-  const double score = m_game.m_score;
-  m_game.m_score = 5;
-  m_framework.ShowCursor(false);
-  m_game.m_cursorShown = false;
+  const double score = m_game.GetGame().EditPosition().score;
+  m_game.GetGame().EditPosition().score = 5;
+  // A pointer over the board that has moved hides the cursor.
+  m_framework.MovePointerTo(m_game, {200, 200});
+  m_game.OnMouseMove(0, {200, 200});
+  m_framework.FireTimer(m_game, HoverTimer);
+  ASSERT_FALSE(m_game.CursorShown());
 
   // The hover timer is stopped while the message shows and runs again afterwards.
   std::optional<int> hoverDuringMessage = 0;
@@ -104,17 +106,17 @@ TEST_F(FileCommands, DropOpensTheFirstFileWithTheHoverTimerHeldAndTheCursorShown
     m_framework.QueueAnswer({});
   };
   m_game.OnDropFiles({m_folder.File("first.txt"), m_folder.File("second.flm")});
-  EXPECT_EQ(m_game.m_score, score);
+  EXPECT_EQ(m_game.GetGame().EditPosition().score, score);
   EXPECT_EQ(hoverDuringMessage, std::nullopt);
   EXPECT_EQ(m_port->TimerInterval(HoverTimer), 30);
-  EXPECT_TRUE(m_game.m_cursorShown);
+  EXPECT_TRUE(m_game.CursorShown());
   EXPECT_TRUE(m_framework.cursorVisible);
 
   hoverDuringMessage = 0;
   m_game.OnDropFiles({m_folder.File("second.flm")});
   EXPECT_EQ(hoverDuringMessage, std::nullopt);
   EXPECT_EQ(m_port->TimerInterval(HoverTimer), 30);
-  EXPECT_EQ(m_game.m_score, score);
+  EXPECT_EQ(m_game.GetGame().EditPosition().score, score);
   EXPECT_EQ(Messages(), (std::vector<std::string>{LOADED, NOT_LOADED}));
   EXPECT_EQ(m_framework.cursorShowCalls, 1);
 }

@@ -168,8 +168,8 @@ class LeaderboardStore : public ::testing::Test {
 TEST_F(LeaderboardStore, MissingFileGivesDefaultsAndLeavingCreatesIt) {
   CGameDlg game(m_framework);
   game.ReadLeaderboard();
-  EXPECT_EQ(game.m_leaderboard.entries, Leaderboard{}.entries);
-  game.m_leaderboard.InsertScore("小明", 88);
+  EXPECT_EQ(game.GetLeaderboard().entries, Leaderboard{}.entries);
+  game.GetLeaderboard().InsertScore("小明", 88);
   game.WriteLeaderboard();
   EXPECT_EQ(FileContents(ProgramCopy()),
             "\xD0\xA1\xC3\xF7\r\n88\r\n" + Repeat(YIMING_GBK + "\r\n0\r\n", 9));
@@ -177,30 +177,30 @@ TEST_F(LeaderboardStore, MissingFileGivesDefaultsAndLeavingCreatesIt) {
 
   CGameDlg next(m_framework);
   next.ReadLeaderboard();
-  EXPECT_EQ(next.m_leaderboard.entries, game.m_leaderboard.entries);
+  EXPECT_EQ(next.GetLeaderboard().entries, game.GetLeaderboard().entries);
 }
 
 TEST_F(LeaderboardStore, UnwritableProgramFolderFallsBackToTheUserCopyReadFirst) {
   // A folder in the way of the program's list.txt: the rename over it fails.
   std::filesystem::create_directory(ProgramCopy());
   CGameDlg game(m_framework);
-  game.m_leaderboard.InsertScore("A", 10);
+  game.GetLeaderboard().InsertScore("A", 10);
   game.WriteLeaderboard();
-  EXPECT_EQ(FileContents(UserCopy()), FormatLeaderboard(game.m_leaderboard));
+  EXPECT_EQ(FileContents(UserCopy()), FormatLeaderboard(game.GetLeaderboard()));
 
   CGameDlg next(m_framework);
   next.ReadLeaderboard();
-  EXPECT_EQ(next.m_leaderboard.entries[0], (LeaderboardEntry{"A", 10}));
+  EXPECT_EQ(next.GetLeaderboard().entries[0], (LeaderboardEntry{"A", 10}));
 
   // Once the program's folder takes the file again, the user copy goes so it cannot go stale.
   std::filesystem::remove(ProgramCopy());
-  next.m_leaderboard.InsertScore("B", 20);
+  next.GetLeaderboard().InsertScore("B", 20);
   next.WriteLeaderboard();
   EXPECT_FALSE(std::filesystem::exists(UserCopy()));
   CGameDlg third(m_framework);
   third.ReadLeaderboard();
-  EXPECT_EQ(third.m_leaderboard.entries[0], (LeaderboardEntry{"B", 20}));
-  EXPECT_EQ(third.m_leaderboard.entries[1], (LeaderboardEntry{"A", 10}));
+  EXPECT_EQ(third.GetLeaderboard().entries[0], (LeaderboardEntry{"B", 20}));
+  EXPECT_EQ(third.GetLeaderboard().entries[1], (LeaderboardEntry{"A", 10}));
 }
 
 TEST_F(LeaderboardStore, HomeServesWhenNoDataFolderIsSet) {
@@ -210,7 +210,7 @@ TEST_F(LeaderboardStore, HomeServesWhenNoDataFolderIsSet) {
   setenv("HOME", m_data.Path().c_str(), 1);
   m_framework.moduleFileName = m_program.File("missing folder/vandrel");
   CGameDlg game(m_framework);
-  game.m_leaderboard.InsertScore("H", 3);
+  game.GetLeaderboard().InsertScore("H", 3);
   game.WriteLeaderboard();
   const bool written = !FileContents(m_data.File(".local/share/vandrel/list.txt")).empty();
   setenv("HOME", savedHome.c_str(), 1);

@@ -12,7 +12,6 @@
 #include <random>
 #include <set>
 
-#include "game/game_random.h"
 #include "model/piece_catalogue.h"
 #include "res/resource_ids.h"
 #include "storage/saved_game.h"
@@ -26,13 +25,13 @@ class SaveLoadGame : public ::testing::Test {
  protected:
   void SetUp() override {
     m_port = &m_framework.Open(m_game);
-    GameRandom::Seed(4711);
+    m_game.GetGame().Seed(4711);
     m_game.NewGame();
   }
 
   // A game played at random for a while, saved; returns the file's bytes.
   std::string PlayAndSave(unsigned seed, int actions) {
-    GameRandom::Seed(seed);
+    m_game.GetGame().Seed(seed);
     m_game.NewGame();
     RandomPlayer(m_game, m_framework, seed).Play(actions);
     EXPECT_TRUE(m_game.SaveGame(m_path));
@@ -43,14 +42,14 @@ class SaveLoadGame : public ::testing::Test {
   // its position, its timers and its picture.
   void ExpectRefused(const std::string& bytes, const std::string& what) {
     const SavedGameHeader header = HeaderOf(m_game);
-    const auto board = std::make_unique<Board>(m_game.m_board);
+    const auto board = std::make_unique<Board>(m_game.GetGame().EditPosition().board);
     const std::size_t timerEvents = m_port->TimerLog().size();
     const int invalidations = m_port->Invalidations();
     ASSERT_TRUE(WriteFileContents(m_damaged, bytes));
     EXPECT_FALSE(m_game.LoadGame(m_damaged)) << what;
     EXPECT_EQ(HeaderOf(m_game), header) << what;
     for (int i = 0; i < BOARD_CELLS; ++i) {
-      ASSERT_TRUE(m_game.m_board[i].SameContents((*board)[i])) << what << ", square " << i;
+      ASSERT_TRUE(m_game.GetGame().EditPosition().board[i].SameContents((*board)[i])) << what << ", square " << i;
     }
     EXPECT_EQ(m_port->TimerLog().size(), timerEvents) << what;
     EXPECT_EQ(m_port->Invalidations(), invalidations) << what;
@@ -62,9 +61,7 @@ class SaveLoadGame : public ::testing::Test {
     EXPECT_EQ(FileContents(m_after), before);
   }
 
-  static SavedGameHeader HeaderOf(const CGameDlg& game) {
-    return {game.m_state, game.m_score, game.m_fastForward, game.m_queue, game.m_current};
-  }
+  static SavedGameHeader HeaderOf(const CGameDlg& game) { return ::HeaderOf(game.GetGame().Position()); }
 
   ScriptedFramework m_framework;
   CGameDlg m_game{m_framework};
@@ -98,21 +95,21 @@ TEST_F(SaveLoadGame, ThousandPlayedGamesComeBackFieldForFieldAndByteForByte) {
   int underWay = 0;
   for (unsigned game = 0; game < 1000; ++game) {
     const std::string saved = PlayAndSave(game, std::uniform_int_distribution<int>(0, 400)(random));
-    states.insert(m_game.m_state);
-    crossings += HasCrossingWithWater(m_game.m_board);
-    underWay += HasWaterUnderWay(m_game.m_board);
+    states.insert(m_game.GetGame().EditPosition().state);
+    crossings += HasCrossingWithWater(m_game.GetGame().EditPosition().board);
+    underWay += HasWaterUnderWay(m_game.GetGame().EditPosition().board);
 
     ScriptedFramework framework;
     CGameDlg fresh(framework);
     ScriptedPort& port = framework.Open(fresh);
     ASSERT_TRUE(fresh.LoadGame(m_path)) << "game " << game;
-    EXPECT_EQ(fresh.m_state, m_game.m_state);
-    EXPECT_EQ(fresh.m_score, m_game.m_score);
-    EXPECT_EQ(fresh.m_fastForward, m_game.m_fastForward);
-    EXPECT_EQ(fresh.m_queue, m_game.m_queue);
-    EXPECT_EQ(fresh.m_current, m_game.m_current);
+    EXPECT_EQ(fresh.GetGame().EditPosition().state, m_game.GetGame().EditPosition().state);
+    EXPECT_EQ(fresh.GetGame().EditPosition().score, m_game.GetGame().EditPosition().score);
+    EXPECT_EQ(fresh.GetGame().EditPosition().fastForward, m_game.GetGame().EditPosition().fastForward);
+    EXPECT_EQ(fresh.GetGame().EditPosition().queue, m_game.GetGame().EditPosition().queue);
+    EXPECT_EQ(fresh.GetGame().EditPosition().current, m_game.GetGame().EditPosition().current);
     for (int i = 0; i < BOARD_CELLS; ++i) {
-      ASSERT_TRUE(fresh.m_board[i].SameContents(m_game.m_board[i]))
+      ASSERT_TRUE(fresh.GetGame().EditPosition().board[i].SameContents(m_game.GetGame().EditPosition().board[i]))
           << "game " << game << " square " << i;
     }
     EXPECT_EQ(port.TimerInterval(WaterTimer), m_port->TimerInterval(WaterTimer)) << "game " << game;
@@ -131,10 +128,10 @@ TEST_F(SaveLoadGame, StoredGameStillLoadsAndSavesTheSameBytes) {
   const std::string stored = std::string(VANDREL_TEST_DATA) + "/played.flm";
   ASSERT_TRUE(m_game.LoadGame(stored));
   EXPECT_EQ(HeaderOf(m_game), (SavedGameHeader{Playing, -1109, 0, {11, 0, 3}, 3}));
-  const PipeCell& crossing = m_game.m_board[CellIndex(4, 8)];
+  const PipeCell& crossing = m_game.GetGame().EditPosition().board[CellIndex(4, 8)];
   EXPECT_EQ(crossing.code, PIECE_CROSS);
   EXPECT_TRUE(crossing.HasWater());
-  EXPECT_EQ(m_game.m_board[CellIndex(4, 9)].code, CELL_SOURCE);
+  EXPECT_EQ(m_game.GetGame().EditPosition().board[CellIndex(4, 9)].code, CELL_SOURCE);
   ExpectSaveUnchanged(FileContents(stored));
 }
 
@@ -145,8 +142,8 @@ TEST_F(SaveLoadGame, LoadRestartsTheWaterTimerByStateAndRepaints) {
   };
   for (const Case& c : {Case{Playing, 0, 5000}, Case{Playing, 1, 30}, Case{Over, 0, 30},
                         Case{Paused, 1, std::nullopt}}) {
-    m_game.m_state = c.state;
-    m_game.m_fastForward = c.fastForward;
+    m_game.GetGame().EditPosition().state = c.state;
+    m_game.GetGame().EditPosition().fastForward = c.fastForward;
     ASSERT_TRUE(m_game.SaveGame(m_path));
     m_game.NewGame();
     const int invalidations = m_port->Invalidations();
@@ -160,7 +157,7 @@ TEST_F(SaveLoadGame, LoadRestartsTheWaterTimerByStateAndRepaints) {
 
 TEST_F(SaveLoadGame, CutDamagedOrPaddedFilesAreRefusedAndChangeNothing) {
   const std::string saved = PlayAndSave(17, 300);
-  GameRandom::Seed(18);
+  m_game.GetGame().Seed(18);
   m_game.NewGame();
   RandomPlayer(m_game, m_framework, 18).Play(100);
   ASSERT_TRUE(m_game.SaveGame(m_path));
@@ -190,7 +187,7 @@ TEST_F(SaveLoadGame, CutDamagedOrPaddedFilesAreRefusedAndChangeNothing) {
 // the record.
 TEST_F(SaveLoadGame, SpaceInsideARecordIsRefusedWhereTheReaderAllowsNone) {
   const std::string saved = PlayAndSave(23, 200);
-  GameRandom::Seed(24);
+  m_game.GetGame().Seed(24);
   m_game.NewGame();
   std::mt19937 random(8);
   std::uniform_int_distribution<std::size_t> anywhere(0, saved.size());

@@ -1,14 +1,9 @@
 #include "tests/support/game_fixture.h"
 
-#include "game/game_random.h"
-
 void GameFixture::SetUp() {
+  fw.moduleFileName = folder.File("vandrel");
   port = &fw.Open(dlg);
-  dlg.SetTimer(HoverTimer, HOVER_INTERVAL_MS);
-  dlg.SetTimer(AnimationTimer, ANIMATION_INTERVAL_MS);
-  GameRandom::Seed(2024);
-  dlg.NewGame();
-  CGameDlg::s_lastName.reset();
+  dlg.SetUpWindow(2024);
 }
 
 void GameFixture::TearDown() {
@@ -18,13 +13,13 @@ void GameFixture::TearDown() {
 
 void GameFixture::ClearBoardWith(int sourceCol, int sourceRow, int sourceOrientation,
                                  int drainCol, int drainRow, int drainOrientation) {
-  for (PipeCell& cell : dlg.m_board) cell.Clear();
+  for (PipeCell& cell : dlg.GetGame().EditPosition().board) cell.Clear();
   BuildSource(Square(sourceCol, sourceRow), sourceOrientation);
   BuildDrain(Square(drainCol, drainRow), drainOrientation);
 }
 
 void GameFixture::LayAt(int col, int row, int kind) {
-  dlg.m_current = kind;
+  dlg.GetGame().EditPosition().current = kind;
   Click(PointIn(col, row));
 }
 
@@ -42,9 +37,9 @@ int GameFixture::Water(int n) {
 
 std::vector<std::string> GameFixture::PopupsSince(int from) const {
   std::vector<std::string> texts;
-  for (int slot = from; slot != dlg.m_popupNext; slot = (slot + 1) % POPUP_RING_SIZE) {
-    texts.push_back(dlg.m_popups[slot % POPUP_RING_SIZE].text);
-    if (slot + 1 == dlg.m_popupNext) break;
+  for (int slot = from; slot != dlg.Popups().Next(); slot = (slot + 1) % POPUP_RING_SIZE) {
+    texts.push_back(dlg.Popups()[slot % POPUP_RING_SIZE].text);
+    if (slot + 1 == dlg.Popups().Next()) break;
   }
   return texts;
 }

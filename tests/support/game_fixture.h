@@ -11,6 +11,8 @@
 #include "model/piece_catalogue.h"
 #include "res/resource_ids.h"
 #include "platform/scripted/scripted_framework.h"
+#include "tests/support/scoped_env.h"
+#include "tests/support/temp_folder.h"
 
 // A game window on the scripted back end, with the timers of a set-up window running and
 // helpers that act as a player would.
@@ -22,7 +24,7 @@ class GameFixture : public ::testing::Test {
   // An empty board with only a source and a drain where the test wants them.
   void ClearBoardWith(int sourceCol, int sourceRow, int sourceOrientation, int drainCol,
                       int drainRow, int drainOrientation);
-  PipeCell& Square(int col, int row) { return dlg.m_board[CellIndex(col, row)]; }
+  PipeCell& Square(int col, int row) { return dlg.GetGame().EditPosition().board[CellIndex(col, row)]; }
   // A point inside square (col, row), in client pixels.
   static CPoint PointIn(int col, int row) { return {SquareLeft(col) + 9, SquareTop(row) + 9}; }
   // Makes kind the carried piece and clicks on (col, row).
@@ -36,6 +38,9 @@ class GameFixture : public ::testing::Test {
   std::vector<std::string> PopupsSince(int from) const;
   std::optional<int> WaterInterval() { return port->TimerInterval(WaterTimer); }
 
+  // The program's folder and the user's data folder: list.txt stays in the test's own.
+  TempFolder folder;
+  ScopedEnv dataHome{"XDG_DATA_HOME", folder.Path()};
   ScriptedFramework fw;
   CGameDlg dlg{fw};
   ScriptedPort* port = nullptr;

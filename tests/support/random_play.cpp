@@ -23,7 +23,7 @@ void RandomPlayer::LayNearWater() {
   for (int attempt = 0; attempt < 20; ++attempt) {
     const int col = Below(BOARD_SIZE);
     const int row = Below(BOARD_SIZE);
-    if (!m_game.m_board[CellIndex(col, row)].HasWater()) continue;
+    if (!m_game.GetGame().EditPosition().board[CellIndex(col, row)].HasWater()) continue;
     const PortSide& side = PORT_SIDES[Below(PORT_COUNT)];
     int index = 0;
     if (NeighbourAcross(col, row, side, index)) {

@@ -1,7 +1,6 @@
 #include <vector>
 
 #include "view/pipe_cell_draw.h"
-#include "game/game_random.h"
 #include "tests/support/test_surface.h"
 #include "tests/view/view_fixture.h"
 
@@ -26,7 +25,7 @@ class PieceDrawing : public ViewTest {
   }
 
   void FillBoard(std::uint32_t fill) {
-    for (int i = 0; i < BOARD_PIXELS * BOARD_PIXELS; ++i) m_dialog.m_bmpBoard.Bits()[i] = fill;
+    for (int i = 0; i < BOARD_PIXELS * BOARD_PIXELS; ++i) m_dialog.View().m_bmpBoard.Bits()[i] = fill;
   }
 };
 
@@ -36,7 +35,7 @@ TEST_F(PieceDrawing, EmptyBoardRebuildsToWhiteWithABlackGridEvery19Pixels) {
   for (int y = 0; y < BOARD_PIXELS; ++y) {
     for (int x = 0; x < BOARD_PIXELS; ++x) {
       const bool line = x % 19 == 0 || y % 19 == 0;
-      ASSERT_EQ(m_dialog.m_bmpBoard.Pixel(x, y), line ? BLACK_PIXEL : PIXEL_WHITE) << x << "," << y;
+      ASSERT_EQ(m_dialog.View().m_bmpBoard.Pixel(x, y), line ? BLACK_PIXEL : PIXEL_WHITE) << x << "," << y;
     }
   }
 }
@@ -46,13 +45,13 @@ TEST_F(PieceDrawing, PiecesAreDrawnTileOverTileWithWhiteLeftOut) {
     PipeCell cell = PieceCatalogue[kind];
     for (int i = 0; i < NODE_COUNT; i += 2) cell.nodes[i].fill = FILL_WET;
     TestSurface drawn(40, 40, MARKER), expected(40, 40, MARKER);
-    DrawCell(cell, m_dialog.m_dcSprites, drawn.dc, 7, 5);
+    DrawCell(cell, m_dialog.View().m_dcSprites, drawn.dc, 7, 5);
     Overlay(Sheet(), cell, expected.bitmap, 7, 5);
     ASSERT_TRUE(SameBitmap(drawn.bitmap, expected.bitmap)) << "kind " << kind;
 
     // Bare: the same interiors one pixel in, and no frame.
     TestSurface bare(40, 40, MARKER);
-    DrawCellBare(cell, m_dialog.m_dcSprites, bare.dc, 7, 5);
+    DrawCellBare(cell, m_dialog.View().m_dcSprites, bare.dc, 7, 5);
     for (int y = 0; y < 40; ++y) {
       for (int x = 0; x < 40; ++x) {
         const bool interior = x >= 8 && x <= 25 && y >= 6 && y <= 23;
@@ -66,8 +65,8 @@ TEST_F(PieceDrawing, PiecesAreDrawnTileOverTileWithWhiteLeftOut) {
 TEST_F(PieceDrawing, BlankSquareLeavesItsFrameAloneAndNothingWhenBare) {
   const PipeCell empty;
   TestSurface framed(20, 20, MARKER), bare(20, 20, MARKER);
-  DrawCell(empty, m_dialog.m_dcSprites, framed.dc, 0, 0);
-  DrawCellBare(empty, m_dialog.m_dcSprites, bare.dc, 0, 0);
+  DrawCell(empty, m_dialog.View().m_dcSprites, framed.dc, 0, 0);
+  DrawCellBare(empty, m_dialog.View().m_dcSprites, bare.dc, 0, 0);
   for (int y = 0; y < 20; ++y) {
     for (int x = 0; x < 20; ++x) {
       const bool frame = x == 0 || y == 0 || x == 19 || y == 19;
@@ -78,10 +77,10 @@ TEST_F(PieceDrawing, BlankSquareLeavesItsFrameAloneAndNothingWhenBare) {
 }
 
 TEST_F(PieceDrawing, RefreshDrawsOnlyTheWaterFronts) {
-  PipeCell& stillWet = m_dialog.m_board[CellIndex(3, 4)];
+  PipeCell& stillWet = m_dialog.GetGame().EditPosition().board[CellIndex(3, 4)];
   stillWet.CopyFrom(PieceCatalogue[PIECE_VERTICAL]);
   for (PipeNode& node : stillWet.nodes) node.fill = FILL_WET;  // wet, but no front left
-  PipeCell& flowing = m_dialog.m_board[CellIndex(5, 6)];
+  PipeCell& flowing = m_dialog.GetGame().EditPosition().board[CellIndex(5, 6)];
   flowing.CopyFrom(PieceCatalogue[PIECE_VERTICAL]);
   flowing.nodes[5].fill = FILL_WET;
   flowing.front[0] = 5;
@@ -93,13 +92,13 @@ TEST_F(PieceDrawing, RefreshDrawsOnlyTheWaterFronts) {
   PipeCell front;  // just node 5's tile
   front.nodes[0] = flowing.nodes[5];
   Overlay(Sheet(), front, expected.bitmap, 19 * 5, 19 * 6);
-  EXPECT_TRUE(SameBitmap(m_dialog.m_bmpBoard, expected.bitmap));
+  EXPECT_TRUE(SameBitmap(m_dialog.View().m_bmpBoard, expected.bitmap));
 }
 
 // Two crossing paths overlap, so a front drawn alone could cover the other path's water;
 // a joined square is redrawn whole.
 TEST_F(PieceDrawing, RefreshOfAJoinedSquareRedrawsAllItsNodes) {
-  PipeCell& cross = m_dialog.m_board[CellIndex(2, 9)];
+  PipeCell& cross = m_dialog.GetGame().EditPosition().board[CellIndex(2, 9)];
   cross.CopyFrom(PieceCatalogue[PIECE_CROSS]);
   for (int node : {2, 11, 12, 13, 14}) cross.nodes[node].fill = FILL_WET;
   cross.nodes[0].fill = FILL_WET;
@@ -110,7 +109,7 @@ TEST_F(PieceDrawing, RefreshOfAJoinedSquareRedrawsAllItsNodes) {
   m_dialog.RedrawBoard(false);
   TestSurface expected(BOARD_PIXELS, BOARD_PIXELS, MARKER);
   Overlay(Sheet(), cross, expected.bitmap, 19 * 2, 19 * 9);
-  EXPECT_TRUE(SameBitmap(m_dialog.m_bmpBoard, expected.bitmap));
+  EXPECT_TRUE(SameBitmap(m_dialog.View().m_bmpBoard, expected.bitmap));
 }
 
 // --- The artwork: pieces drawn whole read as outlined pipes ---
@@ -170,7 +169,7 @@ TEST_F(PieceDrawing, EveryPieceReadsAsOneOutlinedPipeWhetherDryOrWet) {
       PipeCell cell = PieceCatalogue[kind];
       for (PipeNode& node : cell.nodes) node.fill = fill;
       TestSurface picture(20, 20, PIXEL_WHITE);
-      DrawCell(cell, m_dialog.m_dcSprites, picture.dc, 0, 0);
+      DrawCell(cell, m_dialog.View().m_dcSprites, picture.dc, 0, 0);
       const std::string what = "kind " + std::to_string(kind) + (fill ? " wet" : " dry");
       ExpectOutlinedPipe(picture.bitmap, cell, what.c_str());
       // A crossing's lower run disappears under the upper one; every other piece is one pipe.
@@ -184,15 +183,15 @@ TEST_F(PieceDrawing, EveryPieceReadsAsOneOutlinedPipeWhetherDryOrWet) {
 TEST_F(PieceDrawing, SourcesAndDrainsAreOutlinedInEveryOrientation) {
   int found = 0;  // bit (code, port) of each kind of end square seen
   for (std::uint32_t seed = 0; seed < 400 && found != 0xFF; ++seed) {
-    GameRandom::Seed(seed);
-    m_dialog.ResetBoard();
-    for (const PipeCell& cell : m_dialog.m_board) {
+    m_dialog.GetGame().Seed(seed);
+    m_dialog.GetGame().ResetBoard();
+    for (const PipeCell& cell : m_dialog.GetGame().EditPosition().board) {
       if (cell.code != CELL_SOURCE && cell.code != CELL_DRAIN) continue;
       int port = 0;
       while (!cell.HasPortOpening(port)) ++port;
       found |= 1 << (port + (cell.code == CELL_SOURCE ? 4 : 0));
       TestSurface picture(20, 20, PIXEL_WHITE);
-      DrawCell(cell, m_dialog.m_dcSprites, picture.dc, 0, 0);
+      DrawCell(cell, m_dialog.View().m_dcSprites, picture.dc, 0, 0);
       ExpectOutlinedPipe(picture.bitmap, cell, cell.code == CELL_SOURCE ? "source" : "drain");
     }
   }

@@ -19,7 +19,7 @@ class ViewTest : public ::testing::Test {
     m_dialog.CreateDrawingResources();
   }
 
-  const CBitmap& Sheet() const { return m_dialog.m_bmpSprites; }
+  const CBitmap& Sheet() const { return m_dialog.View().m_bmpSprites; }
   std::uint32_t SheetPixel(int x, int y) const { return Sheet().Pixel(x, y); }
 
   ScriptedFramework m_framework;

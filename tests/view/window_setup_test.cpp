@@ -17,17 +17,17 @@ TEST(WindowSetUp, StartsTheFirstGameWithTheTimersRunningAndWritesTheBoardAtTheEn
   ASSERT_TRUE(WriteFileContents(folder.File("list.txt"), "Ada\r\n77\r\n"));
   CGameDlg dlg(fw);
   ScriptedPort& port = fw.Open(dlg, true);
-  EXPECT_EQ(dlg.m_state, Playing);
-  EXPECT_EQ(dlg.m_score, 10);
-  EXPECT_EQ(dlg.m_leaderboard.entries[0], (LeaderboardEntry{"Ada", 77}));
+  EXPECT_EQ(dlg.GetGame().EditPosition().state, Playing);
+  EXPECT_EQ(dlg.GetGame().EditPosition().score, 10);
+  EXPECT_EQ(dlg.GetLeaderboard().entries[0], (LeaderboardEntry{"Ada", 77}));
   EXPECT_EQ(port.TimerInterval(WaterTimer), 5000);
   EXPECT_EQ(port.TimerInterval(HoverTimer), 30);
   EXPECT_EQ(port.TimerInterval(AnimationTimer), 30);
-  EXPECT_EQ(dlg.m_bmpBack.Width(), 479);
-  EXPECT_EQ(dlg.m_bmpBack.Height(), 458);
-  EXPECT_FALSE(dlg.m_bmpSprites.IsEmpty());
+  EXPECT_EQ(dlg.View().m_bmpBack.Width(), 479);
+  EXPECT_EQ(dlg.View().m_bmpBack.Height(), 458);
+  EXPECT_FALSE(dlg.View().m_bmpSprites.IsEmpty());
 
-  dlg.m_leaderboard.InsertScore("Bo", 90);
+  dlg.GetLeaderboard().InsertScore("Bo", 90);
   dlg.OnOK();  // Enter does nothing
   EXPECT_FALSE(port.Result());
   dlg.OnCommand(ID_GAME_EXIT);
