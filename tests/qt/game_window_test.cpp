@@ -232,7 +232,7 @@ TEST_F(GameWindow, ADamagedDroppedFileIsRefusedAndChangesNothing) {
     AnswerMessageBox(seen);
     DropFile(window.Surface(), InProgram("damaged.flm"));
     ASSERT_TRUE(WaitUntil([&] { return seen.seen && QApplication::activeModalWidget() == &window; }));
-    EXPECT_EQ(seen.text, QString("读物游戏存档失败！"));
+    EXPECT_EQ(seen.text, QString("读取游戏存档失败！"));
     EXPECT_EQ(seen.title, QString("错误"));
     EXPECT_EQ(seen.icon, QMessageBox::Critical);
     EXPECT_EQ(GameText(m_game), before);
