@@ -33,15 +33,22 @@ FrameScale::FrameScale(QSize frameSize, QSize logicalArea, double deviceRatio)
     offset = QPointF(std::max(0, (deviceWidth - frame.width() * factor) / 2),
                      std::max(0, (deviceHeight - frame.height() * factor) / 2));
   } else {
-    stepX = static_cast<double>(deviceWidth) / frame.width();
-    stepY = static_cast<double>(deviceHeight) / frame.height();
+    stepX = ratio * logicalArea.width() / frame.width();
+    stepY = ratio * logicalArea.height() / frame.height();
     offset = QPointF(0, 0);
   }
+  deviceArea = QSize(deviceWidth, deviceHeight);
 }
 
 QRectF FrameScale::ToDevice(const QRect& framePixels) const {
-  return QRectF(offset.x() + framePixels.x() * stepX, offset.y() + framePixels.y() * stepY,
+  QRectF device(offset.x() + framePixels.x() * stepX, offset.y() + framePixels.y() * stepY,
                 framePixels.width() * stepX, framePixels.height() * stepY);
+  // The frame's last column and row reach into the area's last, partly covered device pixel.
+  if (Smoothed() && framePixels.right() + 1 >= frame.width()) device.setRight(deviceArea.width());
+  if (Smoothed() && framePixels.bottom() + 1 >= frame.height()) {
+    device.setBottom(deviceArea.height());
+  }
+  return device;
 }
 
 QRect FrameScale::ToFramePixels(const QRect& devicePixels) const {

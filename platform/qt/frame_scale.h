@@ -18,7 +18,8 @@ struct FrameScale {
 
   // True between whole ratios, where the picture is smoothed down to the area.
   bool Smoothed() const { return factor != ratio; }
-  // Where frame pixels land, in device pixels of the area.
+  // Where frame pixels land, in device pixels of the area. Between whole ratios the frame's
+  // last column and row stretch to the end of the area's last device pixel.
   QRectF ToDevice(const QRect& framePixels) const;
   // The frame pixels that cover these device pixels of the area, clipped to the frame.
   QRect ToFramePixels(const QRect& devicePixels) const;
@@ -34,4 +35,5 @@ struct FrameScale {
   QPointF offset;  // device pixels from the area's corner to the frame's
   double stepX;    // device pixels per frame pixel
   double stepY;
+  QSize deviceArea;  // the device pixels the area touches, a partly covered last one included
 };
