@@ -288,6 +288,7 @@ TEST_F(GameWindow, ADroppedSavedGameLoadsWhileTheWaterAndAnimationGoOn) {
       ASSERT_NE(box, nullptr);
       seen = {true, box->windowTitle(), box->text(), box->icon(),
               static_cast<int>(box->buttons().size()), true};
+      EXPECT_EQ(box->button(QMessageBox::Ok)->text(), QString("确定")) << "Qt's own texts too";
       hoverStopped = !TimerOf(&window, HoverTimer)->isActive();
       const int before = m_game.ticks[AnimationTimer];
       Pump(300);
