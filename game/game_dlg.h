@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -56,6 +57,21 @@ class CGameDlg : public CDialog {
                      COLORREF outlineColor);
   // Final score message and, for a qualifying score, name dialog and leaderboard.
   void AnnounceGameOver();
+  // Playing -> Paused: the water timer stops and the pause picture shows.
+  void Pause();
+  // Paused -> Playing: the water timer starts afresh at the interval fast-forward asks for.
+  void Resume();
+  // The pause key (Space or P): pauses a game in play, resumes a paused one; nothing when over.
+  void OnPauseResume();
+
+  // --- Start-up ---
+  // The first game is dealt from seed instead of the clock. Before the window is created.
+  void SetFirstGameSeed(std::uint32_t seed) { m_firstGameSeed = seed; }
+  // The saved game at path is opened as a dropped file is, once the window runs. Before the
+  // window is created.
+  void OpenAfterStartUp(std::string path) { m_startUpFile = std::move(path); }
+  // StartUpFileTimer: opens the saved game named by OpenAfterStartUp, once.
+  void OpenStartUpFile();
 
   // --- Menu commands ---
   void OnLeaderboard();
@@ -119,6 +135,9 @@ class CGameDlg : public CDialog {
   static std::optional<std::string> s_lastName;
 
  private:
+  std::optional<std::uint32_t> m_firstGameSeed;
+  std::string m_startUpFile;
+
   void ReRollSlotZero(int reRollModulus);
   // One square's turn in the water step; true when it made progress.
   bool StepSquare(int col, int row);

@@ -14,8 +14,7 @@ constexpr double REMOVE_POINTS = 3.0;
 void CGameDlg::OnLButtonDown(unsigned, CPoint point) {
   if (m_state == Paused) {
     // The click that resumes does nothing else, wherever it fell.
-    m_state = Playing;
-    RestartWaterTimer();
+    Resume();
     return;
   }
   if (m_state != Playing) return;
@@ -26,9 +25,7 @@ void CGameDlg::OnLButtonDown(unsigned, CPoint point) {
     SetTimer(WaterTimer, m_fastForward == 1 ? FAST_INTERVAL_MS : WATER_INTERVAL_MS);
     Invalidate(false);
   } else if (PAUSE_BUTTON.Contains(point)) {
-    m_state = Paused;
-    KillTimer(WaterTimer);
-    Invalidate(false);
+    Pause();
   } else if (m_overDiscard == 1) {
     // The hover tick's flag decides, not the click point.
     DealNewPiece();

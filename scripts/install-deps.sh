@@ -15,7 +15,7 @@ for option in "$@"; do
   esac
 done
 if ((with_qt)); then
-  packages+=(qt6-base-dev fonts-wqy-zenhei xvfb xauth xfonts-base)
+  packages+=(qt6-base-dev qt6-translations-l10n fonts-wqy-zenhei xvfb xauth xfonts-base)
 fi
 
 missing=()

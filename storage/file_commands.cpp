@@ -7,7 +7,7 @@ constexpr const char* SAVED_GAME_FILTER = "游戏存档 (*.flm)|*.flm||";
 constexpr const char* SAVED_GAME_EXTENSION = "flm";
 
 constexpr const char* LOADED_TEXT = "读取游戏存档成功！";
-constexpr const char* NOT_LOADED_TEXT = "读物游戏存档失败！";
+constexpr const char* NOT_LOADED_TEXT = "读取游戏存档失败！";
 constexpr const char* SAVED_TEXT = "保存游戏存档成功！";
 constexpr const char* NOT_SAVED_TEXT = "保存游戏存档失败！";
 constexpr const char* SUCCESS_CAPTION = "成功";
@@ -53,4 +53,12 @@ void CGameDlg::OnDropFiles(const std::vector<std::string>& paths) {
   if (!m_cursorShown) ShowCursor(true);
   ReportOutcome(*this, LoadGame(paths.front()), LOADED_TEXT, NOT_LOADED_TEXT);
   SetTimer(HoverTimer, HOVER_INTERVAL_MS);
+}
+
+void CGameDlg::OpenStartUpFile() {
+  KillTimer(StartUpFileTimer);
+  if (m_startUpFile.empty()) return;
+  const std::string path = std::move(m_startUpFile);
+  m_startUpFile.clear();
+  OnDropFiles({path});
 }
