@@ -36,7 +36,9 @@ dpkg-deb -x "$deb" "$root"
 echo "-- appstreamcli validate"
 appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml
 echo "-- desktop-file-validate"
-desktop-file-validate "$root/usr/share/applications/vandrel.desktop" && echo "no remarks"
+remarks=$(desktop-file-validate "$root/usr/share/applications/vandrel.desktop" 2>&1) ||
+  { echo "$remarks"; fail "desktop-file-validate reports an error"; }
+echo "${remarks:-no remarks}"
 
 mkdir -p "$scratch/mime/packages"
 cp "$root/usr/share/mime/packages/vandrel.xml" "$scratch/mime/packages/"
