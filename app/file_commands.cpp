@@ -10,7 +10,7 @@ constexpr const char* SAVED_GAME_FILTER = "游戏存档 (*.flm)|*.flm||";
 constexpr const char* SAVED_GAME_EXTENSION = "flm";
 
 constexpr const char* LOADED_TEXT = "读取游戏存档成功！";
-constexpr const char* NOT_LOADED_TEXT = "读物游戏存档失败！";
+constexpr const char* NOT_LOADED_TEXT = "读取游戏存档失败！";
 constexpr const char* SAVED_TEXT = "保存游戏存档成功！";
 constexpr const char* NOT_SAVED_TEXT = "保存游戏存档失败！";
 constexpr const char* SUCCESS_CAPTION = "成功";
@@ -75,3 +75,11 @@ bool CGameDlg::LoadGame(const std::string& path) {
 void CGameDlg::ReadLeaderboard() { LoadLeaderboard(GetProgramDir(GetFramework()), m_leaderboard); }
 
 void CGameDlg::WriteLeaderboard() { StoreLeaderboard(GetProgramDir(GetFramework()), m_leaderboard); }
+
+void CGameDlg::OpenStartUpFile() {
+  KillTimer(StartUpFileTimer);
+  if (m_startUpFile.empty()) return;
+  const std::string path = std::move(m_startUpFile);
+  m_startUpFile.clear();
+  OnDropFiles({path});
+}

@@ -4,6 +4,8 @@
 
 bool CGameApp::InitInstance() {
   CGameDlg dialog(m_framework);
+  if (m_line.seed) dialog.SetFirstGameSeed(*m_line.seed);
+  if (!m_line.file.empty()) dialog.OpenAfterStartUp(m_line.file);
   dialog.DoModal();
   return false;
 }

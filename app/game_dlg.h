@@ -20,7 +20,8 @@ class CGameDlg : public CDialog {
   explicit CGameDlg(Framework& framework, CDialog* parent = nullptr);
 
   // --- Events (routed here by the back end) ---
-  // The window's set-up: the framework's own, then SetUpWindow with a seed from the clock.
+  // The window's set-up: the framework's own, then SetUpWindow with the seed of the command
+  // line or from the clock; then, when one was named at start-up, the saved game to open.
   bool OnInitDialog() override;
   void OnDestroy() override;
   void OnTimer(int id) override;
@@ -57,6 +58,21 @@ class CGameDlg : public CDialog {
                      COLORREF outlineColor);
   // Final score message and, for a qualifying score, name dialog and leaderboard.
   void AnnounceGameOver();
+  // Playing -> Paused: the water timer stops and the pause picture shows.
+  void Pause();
+  // Paused -> Playing: the water timer starts afresh at the interval fast-forward asks for.
+  void Resume();
+  // The pause key (Space or P): pauses a game in play, resumes a paused one; nothing when over.
+  void OnPauseResume();
+
+  // --- Start-up ---
+  // The first game is dealt from seed instead of the clock. Before the window is created.
+  void SetFirstGameSeed(std::uint32_t seed) { m_firstGameSeed = seed; }
+  // The saved game at path is opened as a dropped file is, once the window runs. Before the
+  // window is created.
+  void OpenAfterStartUp(std::string path) { m_startUpFile = std::move(path); }
+  // StartUpFileTimer: opens the saved game named by OpenAfterStartUp, once.
+  void OpenStartUpFile();
 
   // --- Menu commands ---
   void OnLeaderboard();
@@ -120,4 +136,6 @@ class CGameDlg : public CDialog {
   bool m_overDiscard = false;
   // The name the name dialog offers: unset until the first qualifying game of the window.
   std::optional<std::string> m_lastName;
+  std::optional<std::uint32_t> m_firstGameSeed;
+  std::string m_startUpFile;
 };

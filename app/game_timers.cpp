@@ -13,6 +13,9 @@ void CGameDlg::OnTimer(int id) {
     case AnimationTimer:
       AnimationTick();
       break;
+    case StartUpFileTimer:
+      OpenStartUpFile();
+      break;
     default:
       break;
   }

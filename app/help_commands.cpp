@@ -1,4 +1,5 @@
-// The Help menu: the two pages that ship with the program, and the About box.
+// The Help menu: the two pages that ship with the program (beside it, or in the shared data
+// folder of an installed program), and the About box.
 
 #include <filesystem>
 #include <system_error>
@@ -6,6 +7,7 @@
 #include "app/about_dlg.h"
 #include "app/help_pages.h"
 #include "app/game_dlg.h"
+#include "storage/install_layout.h"
 #include "storage/program_dir.h"
 
 namespace {
@@ -16,7 +18,8 @@ void OpenShippedPage(CGameDlg& dlg, std::string_view page) {
   Framework& framework = dlg.GetFramework();
   // An executable path without a folder means the current folder; an address needs it whole.
   std::error_code error;
-  const std::filesystem::path file = GetProgramDir(framework) + std::string(page);
+  const std::filesystem::path file =
+      FindInstallLayout(GetProgramDir(framework)).dataDir + std::string(page);
   const std::filesystem::path absolute = std::filesystem::absolute(file, error);
   framework.OpenUrl("about:blank", SW_SHOWMINNOACTIVE);
   framework.OpenUrl(FileUrl((error ? file : absolute).string()), SW_SHOWMINNOACTIVE);

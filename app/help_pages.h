@@ -3,7 +3,8 @@
 #include <string>
 #include <string_view>
 
-// The pages that ship with the program, in the folder "help" beside its executable.
+// The pages that ship with the program, in the folder "help" of its data folder: beside its
+// executable, or for an installed program in ../share/vandrel (FindInstallLayout).
 inline constexpr std::string_view INSTRUCTIONS_PAGE = "help/instructions.html";
 inline constexpr std::string_view CONTACT_PAGE = "help/contact.html";
 

@@ -14,6 +14,7 @@ constexpr CommandRoute kCommandRoutes[] = {
     {ID_GAME_NEW, &CGameDlg::NewGame},
     {ID_GAME_OPEN, &CGameDlg::OnOpenGame},
     {ID_GAME_SAVE, &CGameDlg::OnSaveGame},
+    {ID_GAME_PAUSE, &CGameDlg::OnPauseResume},
     {ID_GAME_LEADERBOARD, &CGameDlg::OnLeaderboard},
     {ID_GAME_EXIT, &CGameDlg::OnExit},
     {ID_HELP_INSTRUCTIONS, &CGameDlg::OnInstructions},

@@ -4,8 +4,7 @@
 void CGameDlg::OnLButtonDown(unsigned, CPoint point) {
   if (m_game.State() == Paused) {
     // The click that resumes does nothing else, wherever it fell.
-    m_game.Resume();
-    RestartWaterTimer();
+    Resume();
     return;
   }
   if (m_game.State() != Playing) return;
@@ -17,9 +16,7 @@ void CGameDlg::OnLButtonDown(unsigned, CPoint point) {
     RestartWaterTimer();
     Invalidate(false);
   } else if (PAUSE_BUTTON.Contains(point)) {
-    m_game.Pause();
-    RestartWaterTimer();
-    Invalidate(false);
+    Pause();
   } else if (m_overDiscard) {
     // The hover tick's flag decides, not the click point.
     Show(m_game.Discard(point));
@@ -45,4 +42,25 @@ void CGameDlg::OnRButtonDown(unsigned, CPoint point) {
 void CGameDlg::OnMouseMove(unsigned, CPoint) {
   m_mouseMoved = true;
   Invalidate(false);
+}
+
+void CGameDlg::Pause() {
+  m_game.Pause();
+  RestartWaterTimer();
+  Invalidate(false);
+}
+
+void CGameDlg::Resume() {
+  m_game.Resume();
+  RestartWaterTimer();
+}
+
+// The key does what the pause button does in play and what a click does while paused, so a
+// resume by key lays nothing either.
+void CGameDlg::OnPauseResume() {
+  if (m_game.State() == Playing) {
+    Pause();
+  } else if (m_game.State() == Paused) {
+    Resume();
+  }
 }

@@ -3,7 +3,10 @@
 
 bool CGameDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  SetUpWindow(static_cast<std::uint32_t>(GetFramework().CurrentTimeSeconds()));
+  SetUpWindow(m_firstGameSeed.value_or(
+      static_cast<std::uint32_t>(GetFramework().CurrentTimeSeconds())));
+  // A timer fires only once the window runs, so the file opens over the shown game.
+  if (!m_startUpFile.empty()) SetTimer(StartUpFileTimer, 0);
   return true;
 }
 

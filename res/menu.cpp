@@ -5,10 +5,10 @@
 namespace {
 
 constexpr MenuItem kGameItems[] = {
-    {ID_GAME_NEW, "新游戏(&N)"},
+    {ID_GAME_NEW, "新游戏(&N)", "Ctrl+N"},
     {0, ""},
-    {ID_GAME_OPEN, "打开游戏存档(&O)"},
-    {ID_GAME_SAVE, "保存游戏存档(&S)"},
+    {ID_GAME_OPEN, "打开游戏存档(&O)", "Ctrl+O"},
+    {ID_GAME_SAVE, "保存游戏存档(&S)", "Ctrl+S"},
     {0, ""},
     {ID_GAME_LEADERBOARD, "排行榜(&L)"},
     {0, ""},
@@ -16,7 +16,7 @@ constexpr MenuItem kGameItems[] = {
 };
 
 constexpr MenuItem kHelpItems[] = {
-    {ID_HELP_INSTRUCTIONS, "使用说明(&M)"},
+    {ID_HELP_INSTRUCTIONS, "使用说明(&M)", "F1"},
     {ID_HELP_CONTACT, "QQ联系作者(&Q)"},
     {0, ""},
     {ID_HELP_ABOUT, "关于...(&A)"},
@@ -27,11 +27,22 @@ constexpr MenuPopup kMenu[] = {
     {"帮助(&H)", kHelpItems},
 };
 
+// Space and P pause a game in play and resume a paused one.
+constexpr CommandKey kGameKeys[] = {
+    {"Space", ID_GAME_PAUSE},
+    {"P", ID_GAME_PAUSE},
+};
+
 }  // namespace
 
 std::span<const MenuPopup> GameMenu() { return kMenu; }
 
 std::span<const MenuPopup> FindMenu(int id) {
   if (id == IDR_MENU) return GameMenu();
+  return {};
+}
+
+std::span<const CommandKey> FindCommandKeys(int menuId) {
+  if (menuId == IDR_MENU) return kGameKeys;
   return {};
 }

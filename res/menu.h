@@ -4,10 +4,18 @@
 #include <string_view>
 
 // The game window's menu as data: one entry per item, separators with id 0. Texts carry "&"
-// before the access key.
+// before the access key. A shortcut is a key in its portable text form ("Ctrl+N", "F1"): it
+// runs the item's command while the window is active and is shown beside the item.
 struct MenuItem {
   int id;  // 0 for a separator
   std::string_view text;
+  std::string_view shortcut = {};
+};
+
+// A key that runs a command of the menu's window without an item of its own.
+struct CommandKey {
+  std::string_view key;  // portable text form, as for MenuItem::shortcut
+  int id;
 };
 
 struct MenuPopup {
@@ -18,6 +26,8 @@ struct MenuPopup {
 std::span<const MenuPopup> GameMenu();
 // The menu resource with this id; empty for an unknown id.
 std::span<const MenuPopup> FindMenu(int id);
+// The keys without a menu item that belong with the menu resource with this id.
+std::span<const CommandKey> FindCommandKeys(int menuId);
 
 // The string of string resource 101, the system-menu About item.
 inline constexpr std::string_view ABOUT_MENU_TEXT = "关于 Flumora(&A)...";

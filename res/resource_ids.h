@@ -29,10 +29,12 @@ constexpr int ID_HELP_CONTACT = 32782;
 constexpr int ID_HELP_ABOUT = 32783;
 constexpr int ID_GAME_OPEN = 32786;
 constexpr int ID_GAME_SAVE = 32787;
+constexpr int ID_GAME_PAUSE = 32788;  // by key only: Space or P
 
 // Timers of the game window.
 constexpr int WaterTimer = 0;
 constexpr int HoverTimer = 1;
 constexpr int AnimationTimer = 2;
+constexpr int StartUpFileTimer = 3;  // once, to open the saved game named at start-up
 constexpr unsigned HOVER_INTERVAL_MS = 30;
 constexpr unsigned ANIMATION_INTERVAL_MS = 30;

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, only those that are missing.
-# Usage: scripts/install-deps.sh [--no-qt] [--desktop-tools]
+# Usage: scripts/install-deps.sh [--no-qt] [--desktop-tools] [--packaging]
 #   --no-qt          only what the headless core needs
 #   --desktop-tools  also what looking at the real window needs (xwininfo, ImageMagick)
+#   --packaging      also what making and checking the packages needs, and what the Debian
+#                    package depends on besides the libraries, so that it runs unpacked
 set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev)
@@ -11,11 +13,13 @@ for option in "$@"; do
   case "$option" in
     --no-qt) with_qt=0 ;;
     --desktop-tools) packages+=(x11-utils imagemagick) ;;
-    *) echo "usage: $0 [--no-qt] [--desktop-tools]" >&2; exit 2 ;;
+    --packaging) packages+=(dpkg-dev file binutils lintian appstream desktop-file-utils
+                            shared-mime-info xdotool qt6-qpa-plugins qt6-translations-l10n) ;;
+    *) echo "usage: $0 [--no-qt] [--desktop-tools] [--packaging]" >&2; exit 2 ;;
   esac
 done
 if ((with_qt)); then
-  packages+=(qt6-base-dev fonts-wqy-zenhei xvfb xauth xfonts-base)
+  packages+=(qt6-base-dev qt6-translations-l10n fonts-wqy-zenhei xvfb xauth xfonts-base)
 fi
 
 missing=()

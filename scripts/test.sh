@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test; then builds the core with
 # AddressSanitizer and UndefinedBehaviorSanitizer and runs its tests again, and gives the file
-# readers' fuzz targets a short run. Exits non-zero when anything fails.
+# readers' fuzz targets a short run; builds the Debian package and checks it. Exits non-zero
+# when anything fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,6 +15,10 @@ cmake --build build -j"$jobs"
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$jobs" | tee "$log"
+
+echo "== Debian package (dist/), checked with lintian, the validators and a run under Xvfb"
+scripts/package.sh
+scripts/check-deb.sh
 
 echo "== Core tests under AddressSanitizer + UndefinedBehaviorSanitizer (build-asan/)"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVANDREL_SANITIZE=ON \
@@ -39,7 +44,8 @@ for target in saved_game leaderboard; do
   rm -rf "$scratch" "$scratch.log"
 done
 
-# One closing line for the whole run: test programs of both builds plus the fuzz runs.
+# One closing line for the whole run: test programs of both builds, the fuzz runs and the
+# package check.
 programs=$(grep -oE 'tests passed, 0 tests failed out of [0-9]+' "$log" |
   awk '{ sum += $NF } END { print sum + 0 }')
-echo "all: $((programs + 2)) passed, 0 failed"
+echo "all: $((programs + 3)) passed, 0 failed"

@@ -48,12 +48,11 @@ void ClientSurface::mousePressEvent(QMouseEvent* event) {
 }
 
 // Qt delivers the second press of a double-click as this event alone, not as a press. The
-// framework has a handler for the left button's; the right button's counts as a plain press.
+// framework has a handler for the left button's; the right button's is ignored, so a right
+// double-click acts as one right press and never takes off two pieces.
 void ClientSurface::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) {
     m_dialog.OnLButtonDblClk(KeyFlags(event), ToClient(event->position()));
-  } else if (event->button() == Qt::RightButton) {
-    m_dialog.OnRButtonDown(KeyFlags(event), ToClient(event->position()));
   }
 }
 

@@ -62,22 +62,31 @@ FrameScale ClientSurface::Scale() const {
   return FrameScale(frame, size(), devicePixelRatioF());
 }
 
-// Drawn in device pixels, without smoothing, so each frame pixel becomes a sharp square block.
-// Whatever the frame does not cover is the game's dark ground.
+// Drawn in device pixels. At a whole ratio each frame pixel becomes a sharp square block, and
+// whatever the frame does not cover is the game's dark ground. Between whole ratios the frame
+// pixels under the exposed area, widened so the smoothing at their edge sees the same
+// neighbours as inside, are enlarged by the whole factor without smoothing and drawn down to
+// their place with smoothing.
 void ClientSurface::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   if (m_frame.IsEmpty()) return;
   const FrameScale scale = Scale();
   const QImage image(reinterpret_cast<const uchar*>(m_frame.Bits()), m_frame.Width(),
                      m_frame.Height(), m_frame.Width() * 4, QImage::Format_RGB32);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   painter.scale(1.0 / scale.ratio, 1.0 / scale.ratio);
-  const QRect whole = scale.ToDevice(image.rect());
-  const QRect exposed(event->rect().topLeft() * scale.ratio, event->rect().size() * scale.ratio);
+  const QRect exposed = QRectF(QPointF(event->rect().topLeft()) * scale.ratio,
+                               QSizeF(event->rect().size()) * scale.ratio)
+                            .toAlignedRect();
+  if (scale.Smoothed()) {
+    const QRect source = scale.ToFramePixels(exposed).adjusted(-2, -2, 2, 2) & image.rect();
+    const QImage enlarged = image.copy(source).scaled(source.size() * scale.factor,
+                                                      Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.drawImage(scale.ToDevice(source), enlarged);
+    return;
+  }
+  const QRectF whole = scale.ToDevice(image.rect());
   if (!whole.contains(exposed)) painter.fillRect(exposed, MARGIN_COLOR);
-  // The frame pixels under the exposed area, widened by one for partly covered blocks.
-  const QRect source =
-      QRect((exposed.topLeft() - scale.offset) / scale.factor - QPoint(1, 1),
-            exposed.size() / scale.factor + QSize(3, 3)) & image.rect();
+  const QRect source = scale.ToFramePixels(exposed);
   painter.drawImage(scale.ToDevice(source), image, source);
 }

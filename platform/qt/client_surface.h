@@ -12,9 +12,10 @@ class QDropEvent;
 class QMouseEvent;
 
 // The client area of a dialog window. It shows the frames the dialog presents, pixel for
-// pixel; on a screen with a device-pixel ratio above 1 each pixel becomes a whole block of
-// device pixels, so the picture stays crisp. It hands the mouse and dropped files to the
-// dialog's handlers in client pixels. The dialog's controls, if it has any, are its children.
+// pixel; on a screen with a device-pixel ratio above 1 the picture fills the area as
+// FrameScale says, crisp at whole ratios and between them. It hands the mouse and dropped
+// files to the dialog's handlers in client pixels. The dialog's controls, if it has any, are
+// its children.
 //
 // Paint requests are coalesced: however often the dialog invalidates, it composes one frame
 // per pass of the event loop, and only the pixels that changed since the last frame are sent

@@ -1,43 +1,36 @@
-// vandrel: the game on the desktop. Takes no arguments; the program ends when the game window
-// closes.
+// vandrel: the game on the desktop; `vandrel --help` tells the command line. The program ends
+// when the game window closes.
 
 #include <QApplication>
-#include <cstdio>
-#include <cstdlib>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
 
+#include "app/command_line.h"
 #include "app/game_app.h"
 #include "platform/qt/app_icon_qt.h"
+#include "platform/qt/display_guard.h"
 #include "platform/qt/qt_framework.h"
-
-namespace {
-
-// Without a display Qt would abort with a core dump; say plainly what is missing instead.
-bool HasDisplay() {
-  for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
-    const char* value = std::getenv(name);
-    if (value != nullptr && *value != '\0') return true;
-  }
-  return false;
-}
-
-}  // namespace
+#include "platform/qt/qt_translations.h"
 
 int main(int argc, char* argv[]) {
-  if (!HasDisplay()) {
-    std::fputs("vandrel: no display to show the game on (neither DISPLAY nor WAYLAND_DISPLAY is "
-               "set).\nStart it on a desktop, or try it under Xvfb:\n"
-               "  xvfb-run -a -s '-screen 0 800x600x24' vandrel\n",
-               stderr);
-    return 1;
+  const CommandLine line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  if (const std::optional<int> status = AnswerCommandLine(line, std::cout, std::cerr)) {
+    return *status;
   }
-  // Whole scale factors only: the game's pixels then become sharp square blocks.
-  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+  // Fractional factors pass through, so the picture can fill a window scaled by 1.5.
+  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+      Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+  std::optional<DisplayGuard> guard(std::in_place);
   QApplication application(argc, argv);
+  guard.reset();
   QApplication::setApplicationName(QStringLiteral("vandrel"));
   QGuiApplication::setDesktopFileName(QStringLiteral("vandrel"));
   QApplication::setWindowIcon(AppIconForQt());
+  InstallQtTranslations(application);
 
   QtFramework framework;
-  CGameApp app(framework);
+  CGameApp app(framework, line);
   return app.InitInstance() ? application.exec() : 0;
 }

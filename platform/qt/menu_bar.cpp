@@ -1,12 +1,17 @@
 #include "platform/qt/menu_bar.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
 #include "platform/qt/qt_strings.h"
 
 namespace {
+
+QKeySequence KeyOf(std::string_view key) {
+  return QKeySequence(ToQString(key), QKeySequence::PortableText);
+}
 
 void AddItems(QMenu* popup, std::span<const MenuItem> items,
               const std::function<void(int)>& onCommand) {
@@ -17,6 +22,7 @@ void AddItems(QMenu* popup, std::span<const MenuItem> items,
     }
     QAction* action = popup->addAction(ToQString(item.text));
     action->setData(item.id);
+    if (!item.shortcut.empty()) action->setShortcut(KeyOf(item.shortcut));
     const int id = item.id;
     QObject::connect(action, &QAction::triggered, popup, [onCommand, id] { onCommand(id); });
   }
@@ -32,4 +38,15 @@ QMenuBar* BuildMenuBar(std::span<const MenuPopup> menu, QWidget* parent,
     AddItems(bar->addMenu(ToQString(popup.title)), popup.items, onCommand);
   }
   return bar;
+}
+
+void AddCommandKeys(std::span<const CommandKey> keys, QWidget* window,
+                    const std::function<void(int)>& onCommand) {
+  for (const CommandKey& key : keys) {
+    auto* action = new QAction(window);
+    action->setShortcut(KeyOf(key.key));
+    const int id = key.id;
+    QObject::connect(action, &QAction::triggered, window, [onCommand, id] { onCommand(id); });
+    window->addAction(action);
+  }
 }

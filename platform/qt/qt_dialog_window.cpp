@@ -1,5 +1,6 @@
 #include "platform/qt/qt_dialog_window.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
@@ -40,8 +41,10 @@ QtDialogWindow::QtDialogWindow(CDialog& dialog, const DialogTemplate& layout, QW
   column->setSpacing(0);
   column->setSizeConstraint(QLayout::SetFixedSize);
   if (layout.menuId != 0) {
-    m_menuBar = BuildMenuBar(FindMenu(layout.menuId), this,
-                             [this](int id) { m_dialog.OnCommand(id); });
+    const auto onCommand = [this](int id) { m_dialog.OnCommand(id); };
+    m_menuBar = BuildMenuBar(FindMenu(layout.menuId), this, onCommand);
+    AddCommandKeys(FindCommandKeys(layout.menuId), this, onCommand);
+    m_menuBar->installEventFilter(this);
     column->setMenuBar(m_menuBar);
   }
   m_surface = new ClientSurface(dialog, ClientSize(layout), layout.acceptFiles, this);
@@ -104,6 +107,18 @@ void QtDialogWindow::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QDialog::keyPressEvent(event);
+}
+
+// A menu bar that was entered from the keyboard keeps the focus after its menu has closed and
+// would take the next Esc for itself; Esc goes to the window once no menu is open.
+bool QtDialogWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == m_menuBar && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+      QApplication::activePopupWidget() == nullptr) {
+    reject();
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 void QtDialogWindow::accept() { m_dialog.OnOK(); }

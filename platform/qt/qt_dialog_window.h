@@ -12,8 +12,9 @@ class QMenuBar;
 // The window of one CDialog, built from its template: the caption, a menu bar when the
 // template names a menu, the client area at the template's size in pixels (fixed: the window
 // cannot be resized) and the template's controls in it. Keys, buttons and the close box go to
-// the dialog's handlers: Enter to OnOK (or the focused or default button), Esc and the close
-// box to OnCancel, a button to OnOK, OnCancel or OnCommand by its id. The window closes only
+// the dialog's handlers: Enter to OnOK (or the focused or default button), Esc (wherever the
+// focus is, once no menu is open) and the close box to OnCancel, a button to OnOK, OnCancel
+// or OnCommand by its id, the menu's shortcuts and command keys to OnCommand. The window closes only
 // when the dialog ends itself (End).
 class QtDialogWindow : public QDialog {
  public:
@@ -37,6 +38,7 @@ class QtDialogWindow : public QDialog {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void accept() override;
   void reject() override;
 

@@ -1,8 +1,18 @@
 #include "platform/qt/qt_file_dialog.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 #include "platform/qt/qt_strings.h"
+
+namespace {
+
+// The folder of the file chosen last in this run; empty before the first choice.
+QString s_lastFolder;
+
+}  // namespace
 
 QStringList NameFilters(std::string_view filter) {
   const QStringList parts = ToQString(filter).split(QLatin1Char('|'));
@@ -27,12 +37,24 @@ void ConfigureFileDialog(QFileDialog& dialog, const FileDialogOptions& options) 
   dialog.setOption(QFileDialog::DontConfirmOverwrite, options.open || !options.overwritePrompt);
 }
 
+QString StartFolder() {
+  if (!s_lastFolder.isEmpty() && QFileInfo(s_lastFolder).isDir()) return s_lastFolder;
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents;
+  return QDir::homePath();
+}
+
+// Qt's own dialog, not the desktop's: it speaks the program's language with Qt's translations
+// and behaves the same everywhere.
 int RunQtFileDialog(QWidget* owner, const FileDialogOptions& options, std::string& path) {
   QFileDialog dialog(owner);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setDirectory(StartFolder());
   ConfigureFileDialog(dialog, options);
   if (dialog.exec() != QDialog::Accepted) return IDCANCEL;
   const QStringList chosen = dialog.selectedFiles();
   if (chosen.isEmpty() || chosen.front().isEmpty()) return IDCANCEL;
   path = ToUtf8(chosen.front());
+  s_lastFolder = QFileInfo(chosen.front()).absolutePath();
   return IDOK;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 #include <string>
 #include <string_view>
@@ -18,5 +19,10 @@ QStringList NameFilters(std::string_view filter);
 // The open dialog accepts a typed name of a file that does not exist.
 void ConfigureFileDialog(QFileDialog& dialog, const FileDialogOptions& options);
 
-// Runs the dialog modally over owner. On IDOK path holds the chosen full path (UTF-8).
+// Where the next dialog starts: the folder of the file chosen last in this run, else the
+// user's documents folder, else the home folder.
+QString StartFolder();
+
+// Runs Qt's own dialog modally over owner, starting in StartFolder(). On IDOK path holds the
+// chosen full path (UTF-8), and its folder becomes the start of the next dialog.
 int RunQtFileDialog(QWidget* owner, const FileDialogOptions& options, std::string& path);

@@ -162,9 +162,9 @@ TEST_F(DialogWindow, TimersAndPaintingGoOnWhileAMessageBoxIsOpen) {
 TEST_F(DialogWindow, MessageBoxesShowCaptionIconTextAsItStandsAndOneButton) {
   MessageBoxSeen error;
   AnswerMessageBox(error);
-  EXPECT_EQ(m_framework.MessageBox(nullptr, "读物游戏存档失败！", "错误", MB_ICONERROR), IDOK);
+  EXPECT_EQ(m_framework.MessageBox(nullptr, "读取游戏存档失败！", "错误", MB_ICONERROR), IDOK);
   EXPECT_EQ(error.title, QString("错误"));
-  EXPECT_EQ(error.text, QString("读物游戏存档失败！"));
+  EXPECT_EQ(error.text, QString("读取游戏存档失败！"));
   EXPECT_EQ(error.icon, QMessageBox::Critical);
   EXPECT_EQ(error.buttons, 1);
 

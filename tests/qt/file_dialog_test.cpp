@@ -1,12 +1,15 @@
-// File dialogs: the filter, the default extension and the question before overwriting.
+// File dialogs: the filter, the default extension, the question before overwriting and the
+// folder they start in.
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "platform/qt/qt_file_dialog.h"
@@ -88,6 +91,35 @@ TEST_F(FileDialogRun, SavingOverAFileAsksFirst) {
             IDOK);
   EXPECT_TRUE(asked);
   EXPECT_EQ(QString::fromStdString(m_path), In("old.flm"));
+}
+
+TEST_F(FileDialogRun, StartsWhereAFileWasChosenLastElseInTheDocumentsFolder) {
+  ASSERT_TRUE(QDir(m_dir.path()).mkdir("games"));
+  const QString games = In("games");
+  QString startedIn;
+  ASSERT_EQ(Run(false, [&](QFileDialog* d) {
+              EXPECT_TRUE(d->testOption(QFileDialog::DontUseNativeDialog))
+                  << "Qt's own dialog, in Qt's translation";
+              d->setDirectory(games);
+              d->findChild<QLineEdit*>("fileNameEdit")->setText("一.flm");
+              static_cast<QDialog*>(d)->accept();
+            }),
+            IDOK);
+  for (bool open : {true, false}) {
+    Run(open, [&](QFileDialog* d) {
+      startedIn = d->directory().absolutePath();
+      d->reject();
+    });
+    EXPECT_EQ(startedIn, QDir(games).absolutePath());
+  }
+
+  ASSERT_TRUE(QDir(games).removeRecursively());
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  Run(true, [&](QFileDialog* d) {
+    startedIn = d->directory().absolutePath();
+    d->reject();
+  });
+  EXPECT_EQ(startedIn, QDir(QDir(documents).exists() ? documents : QDir::homePath()).absolutePath());
 }
 
 }  // namespace

@@ -5,7 +5,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
 #include <QFile>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -17,6 +19,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <map>
+#include <vector>
 
 #include "storage/pipe_cell_text.h"
 #include "game/board_geometry.h"
@@ -28,7 +31,8 @@
 
 namespace {
 
-// The game window, counting the timer messages it receives.
+// The game window, counting the timer messages it receives and recording its commands. The
+// commands that open a file dialog or the browser are only recorded.
 class CountingGameDlg : public CGameDlg {
  public:
   using CGameDlg::CGameDlg;
@@ -36,7 +40,14 @@ class CountingGameDlg : public CGameDlg {
     ++ticks[id];
     CGameDlg::OnTimer(id);
   }
+  void OnCommand(int id) override {
+    commands.push_back(id);
+    if (id != ID_GAME_OPEN && id != ID_GAME_SAVE && id != ID_HELP_INSTRUCTIONS) {
+      CGameDlg::OnCommand(id);
+    }
+  }
   std::map<int, int> ticks;
+  std::vector<int> commands;
 };
 
 // Everything a saved game holds, as text, to tell whether anything changed.
@@ -132,6 +143,36 @@ TEST_F(GameWindow, AClickLaysTheCarriedPieceAndARightClickTakesItOff) {
   });
 }
 
+// The second press of a right double-click, even on the next square, takes nothing off.
+TEST_F(GameWindow, ARightDoubleClickTakesOffOnePiece) {
+  Play([&](QtDialogWindow& window) {
+    m_game.KillTimer(WaterTimer);
+    const CPoint first = LonelySquare();
+    const CPoint second{first.x + TILE_PITCH, first.y};
+    m_game.GetGame().EditPosition().current = PIECE_HORIZONTAL;
+    Click(window, Qt::LeftButton, first);
+    m_game.GetGame().EditPosition().current = PIECE_HORIZONTAL;
+    Click(window, Qt::LeftButton, second);
+    const double score = m_game.GetGame().EditPosition().score;
+
+    QTest::mouseDClick(window.windowHandle(), Qt::RightButton, {},
+                       window.Surface().mapTo(&window, QPoint(first.x, first.y)));
+    QMouseEvent secondPress(QEvent::MouseButtonDblClick, QPointF(second.x, second.y),
+                            window.Surface().mapToGlobal(QPointF(second.x, second.y)),
+                            Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(&window.Surface(), &secondPress);
+    EXPECT_EQ(m_game.GetGame().EditPosition().score, score - 3);
+    const auto codeAt = [&](CPoint point) {
+      int col = 0;
+      int row = 0;
+      BoardSquareAt(point, col, row);
+      return m_game.GetGame().EditPosition().board[CellIndex(col, row)].code;
+    };
+    EXPECT_EQ(codeAt(first), CELL_EMPTY);
+    EXPECT_EQ(codeAt(second), PIECE_HORIZONTAL);
+  });
+}
+
 TEST_F(GameWindow, NewGameFromTheMenuStartsAgainAtTen) {
   Play([&](QtDialogWindow& window) {
     m_game.GetGame().EditPosition().score = -40;
@@ -157,6 +198,52 @@ TEST_F(GameWindow, EnterIsIgnoredAndEscEndsTheProgramWritingTheLeaderboard) {
   QFile list(InProgram("list.txt"));
   ASSERT_TRUE(list.open(QIODevice::ReadOnly));
   EXPECT_TRUE(list.readAll().startsWith("\xB2\xE2\xCA\xD4\r\n50\r\n")) << "测试 in GBK";
+}
+
+TEST_F(GameWindow, EscEndsTheProgramAfterAMenuOpenedFromTheKeyboardHasClosed) {
+  EXPECT_EQ(Play([&](QtDialogWindow& window) {
+              window.activateWindow();
+              ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+              QTest::keyClick(&window, Qt::Key_G, Qt::AltModifier);
+              ASSERT_TRUE(WaitUntil([] { return QApplication::activePopupWidget() != nullptr; }));
+              QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+              ASSERT_TRUE(WaitUntil([] { return QApplication::activePopupWidget() == nullptr; }));
+              EXPECT_TRUE(window.isVisible()) << "the first Esc closes the menu";
+              ASSERT_EQ(QApplication::focusWidget(), window.MenuBar());
+              QTest::keyClick(window.MenuBar(), Qt::Key_Escape);
+              EXPECT_FALSE(window.isVisible());
+            }),
+            IDCANCEL);
+}
+
+TEST_F(GameWindow, ShortcutsRunTheirCommandsAndAResumeByKeyLaysNothing) {
+  Play([&](QtDialogWindow& window) {
+    EXPECT_EQ(MenuAction(window, ID_GAME_NEW)->shortcut(), QKeySequence("Ctrl+N"));
+    EXPECT_EQ(MenuAction(window, ID_HELP_INSTRUCTIONS)->shortcut(), QKeySequence("F1"));
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    m_game.GetGame().EditPosition().score = -40;
+    QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(m_game.GetGame().EditPosition().score, 10.0);
+    QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(&window, Qt::Key_F1);
+
+    // The pointer rests on an empty square, where a click would lay the carried piece.
+    const CPoint point = LonelySquare();
+    QCursor::setPos(window.Surface().mapToGlobal(QPoint(point.x, point.y)));
+    const std::string before = GameText(m_game);
+    QTest::keyClick(&window, Qt::Key_Space);
+    EXPECT_EQ(m_game.GetGame().EditPosition().state, Paused);
+    EXPECT_FALSE(TimerOf(&window, WaterTimer)->isActive());
+    QTest::keyClick(&window, Qt::Key_P);
+    EXPECT_EQ(m_game.GetGame().EditPosition().state, Playing);
+    EXPECT_EQ(TimerOf(&window, WaterTimer)->interval(), 5000);
+    EXPECT_EQ(GameText(m_game), before) << "nothing laid, nothing charged";
+    EXPECT_EQ(m_game.commands, (std::vector<int>{ID_GAME_NEW, ID_GAME_OPEN, ID_GAME_SAVE,
+                                                 ID_HELP_INSTRUCTIONS, ID_GAME_PAUSE,
+                                                 ID_GAME_PAUSE}));
+  });
 }
 
 TEST_F(GameWindow, TheCloseBoxAndExitEndTheProgramToo) {
@@ -202,6 +289,7 @@ TEST_F(GameWindow, ADroppedSavedGameLoadsWhileTheWaterAndAnimationGoOn) {
       ASSERT_NE(box, nullptr);
       seen = {true, box->windowTitle(), box->text(), box->icon(),
               static_cast<int>(box->buttons().size()), true};
+      EXPECT_EQ(box->button(QMessageBox::Ok)->text(), QString("确定")) << "Qt's own texts too";
       hoverStopped = !TimerOf(&window, HoverTimer)->isActive();
       const int before = m_game.ticks[AnimationTimer];
       Pump(300);
@@ -233,7 +321,7 @@ TEST_F(GameWindow, ADamagedDroppedFileIsRefusedAndChangesNothing) {
     AnswerMessageBox(seen);
     DropFile(window.Surface(), InProgram("damaged.flm"));
     ASSERT_TRUE(WaitUntil([&] { return seen.seen && QApplication::activeModalWidget() == &window; }));
-    EXPECT_EQ(seen.text, QString("读物游戏存档失败！"));
+    EXPECT_EQ(seen.text, QString("读取游戏存档失败！"));
     EXPECT_EQ(seen.title, QString("错误"));
     EXPECT_EQ(seen.icon, QMessageBox::Critical);
     EXPECT_EQ(GameText(m_game), before);

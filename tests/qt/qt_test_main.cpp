@@ -5,6 +5,7 @@
 #include <QApplication>
 
 #include "platform/qt/app_icon_qt.h"
+#include "platform/qt/qt_translations.h"
 
 namespace {
 
@@ -18,10 +19,13 @@ void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+      Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
   QApplication application(argc, argv);
   qInstallMessageHandler(QuietHandler);
-  QApplication::setWindowIcon(AppIconForQt());  // as the program does
+  // As the program does.
+  QApplication::setWindowIcon(AppIconForQt());
+  InstallQtTranslations(application);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

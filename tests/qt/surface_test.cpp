@@ -1,5 +1,5 @@
 // The drawn client area: presented frames, scaling, mouse input, dropped files and the cursor.
-// The Surface tests also run with QT_SCALE_FACTOR 2 and 1.5.
+// The Surface tests also run with QT_SCALE_FACTOR 2, 1.5 and 1.25.
 
 #include <gtest/gtest.h>
 
@@ -18,41 +18,65 @@ namespace {
 
 using Events = std::vector<std::string>;
 
+// A frame of 4 x 4 blocks of one colour each.
 CBitmap Pattern(int w, int h, int seed) {
   CBitmap bitmap;
   bitmap.Create(w, h);
   for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) bitmap.SetPixel(x, y, PixelRgb(x + seed, y, (x ^ y) + seed));
+    for (int x = 0; x < w; ++x) {
+      bitmap.SetPixel(x, y, PixelRgb(x / 4 * 8 + seed, y / 4 * 8, (x ^ y) / 4 * 8 + seed));
+    }
   }
   return bitmap;
 }
 
-// Whether the surface shows frame with every pixel as a whole block of device pixels.
-::testing::AssertionResult ShowsCrisply(ClientSurface& surface, const CBitmap& frame) {
+// Whether the surface shows frame filling it. At a whole ratio every frame pixel must be a
+// whole block of device pixels of its colour; between whole ratios, where the picture is
+// smoothed, the middle of every block must show its colour and the corners of the area the
+// corners of the frame, with no margin left.
+::testing::AssertionResult ShowsFilling(ClientSurface& surface, const CBitmap& frame) {
   const QImage shown = surface.grab().toImage().convertToFormat(QImage::Format_RGB32);
   const FrameScale scale = surface.Scale();
-  const int k = scale.factor;
-  for (int y = 0; y < frame.Height(); ++y) {
-    for (int x = 0; x < frame.Width(); ++x) {
-      for (int i = 0; i < k * k; ++i) {
-        const QPoint device = scale.offset + QPoint(x * k + i % k, y * k + i / k);
-        if ((shown.pixel(device) | 0xFF000000u) != frame.Pixel(x, y)) {
-          return ::testing::AssertionFailure() << "pixel " << x << "," << y << " differs";
+  const auto differs = [&](QPoint device, int x, int y) {
+    return (shown.pixel(device) | 0xFF000000u) != frame.Pixel(x, y);
+  };
+  if (!scale.Smoothed()) {
+    const int k = scale.factor;
+    const QPoint offset = scale.offset.toPoint();
+    for (int y = 0; y < frame.Height(); ++y) {
+      for (int x = 0; x < frame.Width(); ++x) {
+        for (int i = 0; i < k * k; ++i) {
+          if (differs(offset + QPoint(x * k + i % k, y * k + i / k), x, y)) {
+            return ::testing::AssertionFailure() << "pixel " << x << "," << y << " differs";
+          }
         }
       }
     }
+    return ::testing::AssertionSuccess();
+  }
+  for (int y = 1; y + 2 < frame.Height(); y += 4) {
+    for (int x = 1; x + 2 < frame.Width(); x += 4) {
+      if (differs(scale.ToDevice(QRect(x, y, 2, 2)).center().toPoint(), x, y)) {
+        return ::testing::AssertionFailure() << "block at " << x << "," << y << " differs";
+      }
+    }
+  }
+  const int right = shown.width() - 1;
+  const int bottom = shown.height() - 1;
+  if (differs({0, 0}, 0, 0) || differs({right, 0}, frame.Width() - 1, 0) ||
+      differs({0, bottom}, 0, frame.Height() - 1) ||
+      differs({right, bottom}, frame.Width() - 1, frame.Height() - 1)) {
+    return ::testing::AssertionFailure() << "the picture leaves a margin in " << shown.width()
+                                         << " x " << shown.height() << " device pixels";
   }
   return ::testing::AssertionSuccess();
 }
 
-// The client pixel a whole logical point of the surface falls on. With a whole device-pixel
-// ratio that is the point itself; with a fractional one the frame is centred at a whole factor.
+// The client pixel a whole logical point of the surface falls on: the point itself, as the
+// frame fills the area at every device-pixel ratio.
 std::string ClientText(const ClientSurface& surface, QPoint logical) {
   const CPoint p = surface.ToClient(logical);
-  const FrameScale scale = surface.Scale();
-  if (scale.factor == scale.ratio) {
-    EXPECT_EQ(p, (CPoint{logical.x(), logical.y()}));
-  }
+  EXPECT_EQ(p, (CPoint{logical.x(), logical.y()}));
   return std::to_string(p.x) + "," + std::to_string(p.y);
 }
 
@@ -73,18 +97,23 @@ class Surface : public ::testing::Test {
   RecordingDialog m_dialog{m_framework};
 };
 
-TEST_F(Surface, ShowsEachPresentedFrameCrisplyAndPaintsOncePerBurstOfRequests) {
+TEST_F(Surface, EachPresentedFrameFillsTheAreaAndPaintsOncePerBurstOfRequests) {
   m_dialog.frame = Pattern(479, 458, 0);
   RunWith([&](QtDialogWindow& window) {
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+      EXPECT_DOUBLE_EQ(window.Surface().devicePixelRatioF(),
+                       qEnvironmentVariable("QT_SCALE_FACTOR").toDouble())
+          << "fractional factors pass through unrounded";
+    }
     ASSERT_TRUE(WaitUntil([&] { return m_dialog.paints > 0; }));
-    EXPECT_TRUE(ShowsCrisply(window.Surface(), m_dialog.frame));
+    EXPECT_TRUE(ShowsFilling(window.Surface(), m_dialog.frame));
 
     const int paints = m_dialog.paints;
     m_dialog.frame = Pattern(479, 458, 7);
     for (int i = 0; i < 10; ++i) m_dialog.Invalidate();
     Pump(50);
     EXPECT_EQ(m_dialog.paints, paints + 1);
-    EXPECT_TRUE(ShowsCrisply(window.Surface(), m_dialog.frame));
+    EXPECT_TRUE(ShowsFilling(window.Surface(), m_dialog.frame));
   });
 }
 

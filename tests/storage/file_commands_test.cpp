@@ -45,7 +45,7 @@ class FileCommands : public ::testing::Test {
 };
 
 const std::string LOADED = "成功: 读取游戏存档成功！ (64)";
-const std::string NOT_LOADED = "错误: 读物游戏存档失败！ (16)";
+const std::string NOT_LOADED = "错误: 读取游戏存档失败！ (16)";
 const std::string SAVED = "成功: 保存游戏存档成功！ (64)";
 const std::string NOT_SAVED = "错误: 保存游戏存档失败！ (16)";
 

@@ -1,0 +1,92 @@
+#include "app/command_line.h"
+
+#include <charconv>
+#include <string_view>
+
+#ifndef VANDREL_VERSION
+#define VANDREL_VERSION "unknown"
+#endif
+
+namespace {
+
+constexpr std::string_view USAGE = "usage: vandrel [--seed N] [FILE.flm]";
+
+constexpr std::string_view HELP_TEXT =
+    "Vandrel, a pipe-laying puzzle game.\n"
+    "\n"
+    "  FILE.flm    open this saved game right after start-up\n"
+    "  --seed N    deal the first game from N (0 to 4294967295), the same game\n"
+    "              vandrel-play deals after \"seed N\" and \"new\"\n"
+    "  --help      show this help and exit\n"
+    "  --version   show the version and exit\n";
+
+// A whole decimal number that fits 32 bits, nothing else.
+std::optional<std::uint32_t> ParseSeed(std::string_view text) {
+  std::uint32_t value = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, problem] = std::from_chars(text.data(), end, value);
+  if (text.empty() || problem != std::errc() || stop != end) return std::nullopt;
+  return value;
+}
+
+CommandLine Usage(std::string error) {
+  CommandLine line;
+  line.action = CommandLine::Action::Usage;
+  line.error = std::move(error);
+  return line;
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(std::span<const std::string> args) {
+  CommandLine line;
+  bool options = true;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view arg = args[i];
+    if (options && arg == "--") {
+      options = false;
+    } else if (options && (arg == "--help" || arg == "-h")) {
+      line.action = CommandLine::Action::Help;
+      return line;
+    } else if (options && arg == "--version") {
+      line.action = CommandLine::Action::Version;
+      return line;
+    } else if (options && (arg == "--seed" || arg.starts_with("--seed="))) {
+      std::string_view value;
+      if (arg != "--seed") {
+        value = arg.substr(arg.find('=') + 1);
+      } else if (i + 1 < args.size()) {
+        value = args[++i];
+      } else {
+        return Usage("--seed needs a number");
+      }
+      line.seed = ParseSeed(value);
+      if (!line.seed) return Usage("--seed takes a whole number from 0 to 4294967295");
+    } else if (options && arg.size() > 1 && arg[0] == '-') {
+      return Usage("unknown option '" + std::string(arg) + "'");
+    } else if (!line.file.empty()) {
+      return Usage("only one saved game can be opened");
+    } else {
+      line.file = arg;
+    }
+  }
+  return line;
+}
+
+std::optional<int> AnswerCommandLine(const CommandLine& line, std::ostream& out,
+                                     std::ostream& err) {
+  switch (line.action) {
+    case CommandLine::Action::Play:
+      return std::nullopt;
+    case CommandLine::Action::Help:
+      out << USAGE << "\n\n" << HELP_TEXT;
+      return 0;
+    case CommandLine::Action::Version:
+      out << "vandrel " << VANDREL_VERSION << "\n";
+      return 0;
+    case CommandLine::Action::Usage:
+      break;
+  }
+  err << "vandrel: " << line.error << "; " << USAGE << " (--help for more)\n";
+  return 2;
+}

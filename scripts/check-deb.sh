@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Checks the Debian package: lintian finds no error, the AppStream data and the desktop entry
+# pass their validators, *.flm files map to the saved-game type, the dependencies can be
+# installed here, and the program unpacked into a scratch root starts under its own Xvfb
+# display, closes on Esc and leaves its leaderboard in the player's data folder.
+# Usage: scripts/check-deb.sh [PACKAGE.deb]   (default: the one in dist/)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+deb=${1:-$(ls dist/vandrel_*.deb 2>/dev/null | head -n 1)}
+[[ -f "$deb" ]] || { echo "no package to check: run scripts/package.sh first" >&2; exit 1; }
+scripts/install-deps.sh --packaging
+
+scratch=$(mktemp -d)
+xvfb_pid=""
+game_pid=""
+cleanup() {
+  [[ -n "$game_pid" ]] && kill "$game_pid" 2>/dev/null || true
+  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
+  chmod -R u+w "$scratch" 2>/dev/null || true
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+fail() { echo "check-deb: $*" >&2; exit 1; }
+
+echo "-- lintian $deb"
+status=0
+remarks=$(lintian --fail-on error "$deb" 2>&1) || status=$?
+# As root, lintian says that it would rather not run as root; that is no remark on the package.
+remarks=$(grep -v '^running with root privileges' <<<"$remarks" || true)
+echo "${remarks:-no remarks}"
+((status == 0)) || fail "lintian reports an error"
+
+root="$scratch/root"
+dpkg-deb -x "$deb" "$root"
+echo "-- appstreamcli validate"
+appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml
+echo "-- desktop-file-validate"
+remarks=$(desktop-file-validate "$root/usr/share/applications/vandrel.desktop" 2>&1) ||
+  { echo "$remarks"; fail "desktop-file-validate reports an error"; }
+echo "${remarks:-no remarks}"
+
+mkdir -p "$scratch/mime/packages"
+cp "$root/usr/share/mime/packages/vandrel.xml" "$scratch/mime/packages/"
+update-mime-database "$scratch/mime" 2>/dev/null
+type=$(awk -F: '$3 == "*.flm" { print $2 }' "$scratch/mime/globs2")
+grep -qx "MimeType=$type;" "$root/usr/share/applications/vandrel.desktop" ||
+  fail "*.flm is '$type', which the desktop entry does not open"
+apt-get install --simulate -qq "$PWD/$deb" >/dev/null || fail "the package's dependencies cannot be installed"
+
+# The unpacked program runs as a player would: from folders it cannot write (as root, as the
+# user nobody), with a fresh home and no XDG_DATA_HOME.
+home="$scratch/home"
+mkdir -p "$home"
+chmod -R a-w "$root"
+chmod 755 "$scratch"
+as_player=()
+if [[ $(id -u) -eq 0 ]]; then
+  chown nobody "$home"
+  as_player=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+fi
+exec {fd}<> <(:)
+Xvfb -displayfd "$fd" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+read -r -t 10 display <&"$fd" || fail "Xvfb did not start"
+export DISPLAY=":$display"
+
+echo "-- the unpacked program on display $DISPLAY"
+env -u XDG_DATA_HOME HOME="$home" "${as_player[@]}" "$root/usr/games/vandrel" \
+  >"$scratch/game.log" 2>&1 &
+game_pid=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vandrel$' | head -n 1) ||
+  { cat "$scratch/game.log" >&2; fail "no window titled Vandrel after 20 s"; }
+xdotool windowfocus --sync "$window" key Escape
+timeout 10 tail --pid="$game_pid" -f /dev/null || fail "the game did not end on Esc"
+wait "$game_pid" || { cat "$scratch/game.log" >&2; fail "the game ended with an error"; }
+game_pid=""
+[[ -s "$home/.local/share/vandrel/list.txt" ]] || fail "no list.txt in the player's data folder"
+[[ -z $(find "$root" -name list.txt) ]] || fail "list.txt written into the installed tree"
+echo "window up, Esc closed it, list.txt in the player's data folder"

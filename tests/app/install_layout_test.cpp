@@ -1,0 +1,55 @@
+// Where the program finds its help pages, and when it counts as installed.
+
+#include "storage/install_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/help_pages.h"
+#include "app/game_dlg.h"
+#include "res/resource_ids.h"
+#include "platform/scripted/scripted_framework.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(InstallLayout, HelpBesideTheProgramWinsOverSharedDataWhichMeansInstalled) {
+  TempFolder root;
+  fs::create_directories(root.File("usr/games"));
+  const std::string games = root.File("usr/games/");
+
+  // Copied alone: its own folder, not installed.
+  InstallLayout layout = FindInstallLayout(games);
+  EXPECT_EQ(layout.dataDir, games);
+  EXPECT_FALSE(layout.installed);
+
+  // Installed: the pages in ../share/vandrel, named without "..".
+  fs::create_directories(root.File("usr/share/vandrel/help"));
+  layout = FindInstallLayout(games);
+  EXPECT_EQ(layout.dataDir, root.File("usr/share/vandrel/"));
+  EXPECT_TRUE(layout.installed);
+
+  // Pages beside the program (a build folder, an unpacked zip) are its own.
+  fs::create_directories(root.File("usr/games/help"));
+  layout = FindInstallLayout(games);
+  EXPECT_EQ(layout.dataDir, games);
+  EXPECT_FALSE(layout.installed);
+}
+
+TEST(InstallLayout, HelpMenuOpensTheInstalledPages) {
+  TempFolder root;
+  fs::create_directories(root.File("usr/games"));
+  fs::create_directories(root.File("usr/share/vandrel/help"));
+  ScriptedFramework fw;
+  fw.moduleFileName = root.File("usr/games/vandrel");
+  CGameDlg dlg(fw);
+  fw.Open(dlg);
+  dlg.OnCommand(ID_HELP_CONTACT);
+  ASSERT_EQ(fw.urls.size(), 2u);
+  EXPECT_EQ(fw.urls[1].first, FileUrl(root.File("usr/share/vandrel/help/contact.html")));
+}
+
+}  // namespace
