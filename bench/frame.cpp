@@ -37,9 +37,7 @@ struct Window {
   CGameDlg dialog{framework};
   Window() {
     framework.Open(dialog);
-    dialog.CreateDrawingResources();
-    dialog.GetGame().Seed(1234);
-    dialog.NewGame();
+    dialog.SetUpWindow(1234);
   }
 };
 
