@@ -7,6 +7,7 @@
 
 #include "app/game_app.h"
 #include "platform/qt/app_icon_qt.h"
+#include "platform/qt/close_on_signals.h"
 #include "platform/qt/qt_framework.h"
 
 namespace {
@@ -36,6 +37,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("vandrel"));
   QGuiApplication::setDesktopFileName(QStringLiteral("vandrel"));
   QApplication::setWindowIcon(AppIconForQt());
+  CloseWindowOnTerminationSignals();
 
   QtFramework framework;
   CGameApp app(framework);
