@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -216,6 +217,30 @@ TEST_F(HostileFiles, KilledSavesLeaveOneWholeFileAndNoLitter) {
   RecordProperty("temporary files left by killed saves", strays);
   EXPECT_TRUE(m_game.SaveGame(path));
   EXPECT_EQ(Entries(m_folder.Path()), (std::vector<std::string>{"game.flm"}));
+
+  // What a live writer may still be filling stays: a file named for a running process, and a
+  // file that a running process holds locked whatever its name says.
+  const std::string ours = ".vandrel-" + std::to_string(getpid()) + "-0.tmp";
+  const std::string locked = ".vandrel-999999999-0.tmp";
+  ASSERT_TRUE(WriteFileContents(m_folder.File(ours), "part"));
+  ASSERT_TRUE(WriteFileContents(m_folder.File(locked), "part"));
+  int ready[2];
+  ASSERT_EQ(pipe(ready), 0);
+  const pid_t holder = fork();
+  if (holder == 0) {
+    const int fd = open(m_folder.File(locked).c_str(), O_RDONLY);
+    flock(fd, LOCK_EX);
+    write(ready[1], "x", 1);
+    pause();
+  }
+  char byte;
+  ASSERT_EQ(read(ready[0], &byte, 1), 1);
+  EXPECT_TRUE(m_game.SaveGame(path));
+  EXPECT_EQ(Entries(m_folder.Path()), (std::vector<std::string>{ours, locked, "game.flm"}));
+  ::kill(holder, SIGKILL);
+  waitpid(holder, nullptr, 0);
+  EXPECT_TRUE(m_game.SaveGame(path));
+  EXPECT_EQ(Entries(m_folder.Path()), (std::vector<std::string>{ours, "game.flm"}));
 }
 
 }  // namespace
