@@ -13,6 +13,7 @@
 #include "platform/dc.h"
 #include "platform/dialog.h"
 #include "storage/leaderboard.h"
+#include "storage/leaderboard_store.h"
 #include "view/sprite_surface.h"
 
 // The game window: it owns the one game in progress and receives every event. Its handlers
@@ -92,12 +93,16 @@ class CGameDlg : public CDialog {
   // Menu "open" and "save": a file dialog, the load or save, and a message with the outcome.
   void OnOpenGame();
   void OnSaveGame();
-  // Fills m_leaderboard from "list.txt": the copy in the user's data folder when there is
-  // one, else the one beside the executable. Entries the file does not fill keep their value.
+  // Fills m_leaderboard from "list.txt", beside the program when the file can be written
+  // there, else in the user's data folder; the place is kept for the run. Entries the file
+  // does not fill keep their value; a file that is missing or cannot be read leaves them all.
   void ReadLeaderboard();
-  // Writes m_leaderboard to "list.txt" beside the executable, or to the user's data folder
-  // when that folder cannot be written. Nothing is reported.
+  // Writes "list.txt" under its lock: the file as it stands now with this game's changes that
+  // are not in it yet applied in order. m_leaderboard becomes that merged board. A failure is
+  // said once a run on standard error, and the changes wait for the next write.
   void WriteLeaderboard();
+  // Makes one change to the leaderboard (a new entry, or a clear) and writes it at once.
+  void ChangeLeaderboard(const LeaderboardEdit& edit);
 
   // --- Presentation ---
   // Rebuilds the board picture from scratch (true) or draws each square's water front (false).
@@ -112,6 +117,7 @@ class CGameDlg : public CDialog {
 
   // --- Game fields ---
   Leaderboard m_leaderboard;
+  LeaderboardStore m_leaderboardStore;
   SpriteSurface m_dcSprites;
   CBitmap m_bmpSprites;
   CDC m_dcBoard;

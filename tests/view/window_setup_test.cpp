@@ -27,7 +27,7 @@ TEST(WindowSetUp, StartsTheFirstGameWithTheTimersRunningAndWritesTheBoardAtTheEn
   EXPECT_EQ(dlg.m_bmpBack.Height(), 458);
   EXPECT_FALSE(dlg.m_bmpSprites.IsEmpty());
 
-  dlg.m_leaderboard.InsertScore("Bo", 90);
+  dlg.ChangeLeaderboard(LeaderboardEdit{false, "Bo", 90});
   dlg.OnOK();  // Enter does nothing
   EXPECT_FALSE(port.Result());
   dlg.OnCommand(ID_GAME_EXIT);
