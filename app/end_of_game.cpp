@@ -6,7 +6,7 @@
 void CGameDlg::AnnounceGameOver() {
   if (!m_cursorShown) ShowCursor(true);
 
-  char text[128];
+  char text[400];  // "%.0lf" of the largest score has 309 digits
   std::snprintf(text, sizeof text, "游戏结束，您的分数为 %.0lf", m_game.Score());
   MessageBox(text, {}, MB_OK);
   if (!m_leaderboard.Qualifies(m_game.Score())) return;
@@ -20,6 +20,6 @@ void CGameDlg::AnnounceGameOver() {
   // empty answer is entered under the default name.
   if (dialog.m_strName.empty()) dialog.m_strName = DEFAULT_NAME;
   m_lastName = dialog.m_strName;
-  m_leaderboard.InsertScore(dialog.m_strName, m_game.Score());
+  ChangeLeaderboard(LeaderboardEdit{false, dialog.m_strName, m_game.Score()});
   OnLeaderboard();
 }

@@ -72,9 +72,15 @@ bool CGameDlg::LoadGame(const std::string& path) {
   return true;
 }
 
-void CGameDlg::ReadLeaderboard() { LoadLeaderboard(GetProgramDir(GetFramework()), m_leaderboard); }
+void CGameDlg::ReadLeaderboard() { m_leaderboardStore.Read(GetProgramDir(GetFramework()), m_leaderboard); }
 
-void CGameDlg::WriteLeaderboard() { StoreLeaderboard(GetProgramDir(GetFramework()), m_leaderboard); }
+void CGameDlg::WriteLeaderboard() {
+  m_leaderboardStore.Write(GetProgramDir(GetFramework()), m_leaderboard);
+}
+
+void CGameDlg::ChangeLeaderboard(const LeaderboardEdit& edit) {
+  m_leaderboardStore.Change(GetProgramDir(GetFramework()), edit, m_leaderboard);
+}
 
 void CGameDlg::OpenStartUpFile() {
   KillTimer(StartUpFileTimer);

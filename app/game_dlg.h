@@ -9,6 +9,7 @@
 #include "game/game.h"
 #include "platform/dialog.h"
 #include "storage/leaderboard.h"
+#include "storage/leaderboard_store.h"
 #include "view/game_view.h"
 #include "view/score_popups.h"
 
@@ -93,10 +94,16 @@ class CGameDlg : public CDialog {
   // Menu "open" and "save": a file dialog, the load or save, and a message with the outcome.
   void OnOpenGame();
   void OnSaveGame();
-  // Fills the leaderboard from "list.txt". Entries the file does not fill keep their value.
+  // Fills the leaderboard from "list.txt", beside the program when the file can be written
+  // there, else in the user's data folder; the place is kept for the run. Entries the file
+  // does not fill keep their value; a file that is missing or cannot be read leaves them all.
   void ReadLeaderboard();
-  // Writes the leaderboard to "list.txt". Nothing is reported.
+  // Writes "list.txt" under its lock: the file as it stands now with this game's changes that
+  // are not in it yet applied in order. The leaderboard becomes that merged board. A failure is
+  // said once a run on standard error, and the changes wait for the next write.
   void WriteLeaderboard();
+  // Makes one change to the leaderboard (a new entry, or a clear) and writes it at once.
+  void ChangeLeaderboard(const LeaderboardEdit& edit);
 
   // --- Presentation ---
   // Rebuilds the board picture from scratch (true) or draws each square's water front (false).
@@ -131,6 +138,7 @@ class CGameDlg : public CDialog {
   GameView m_view;
   PopupRing m_popups;
   Leaderboard m_leaderboard;
+  LeaderboardStore m_leaderboardStore;
   bool m_cursorShown = true;
   bool m_mouseMoved = false;
   bool m_overDiscard = false;

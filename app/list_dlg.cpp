@@ -1,11 +1,15 @@
 #include "app/list_dlg.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "res/resource_ids.h"
 
-CListDlg::CListDlg(Framework& framework, Leaderboard& leaderboard, CDialog* owner)
-    : CDialog(framework, IDD_LIST, owner), m_leaderboard(leaderboard) {}
+CListDlg::CListDlg(Framework& framework, Leaderboard& leaderboard, CDialog* owner,
+                   std::function<void()> onCleared)
+    : CDialog(framework, IDD_LIST, owner),
+      m_leaderboard(leaderboard),
+      m_onCleared(std::move(onCleared)) {}
 
 void CListDlg::DoDataExchange(CDataExchange* dx) { DDX_Control(dx, IDC_LIST, m_list); }
 
@@ -26,7 +30,7 @@ void CListDlg::FillList() {
   m_list.InsertColumn(2, "分数", LVCFMT_LEFT);
   for (int k = 0; k < LEADERBOARD_SIZE; ++k) {
     char place[16];
-    char score[64];
+    char score[400];  // "%.0lf" of the largest score has 309 digits
     std::snprintf(place, sizeof place, "%02d", k + 1);
     std::snprintf(score, sizeof score, "%.0lf", m_leaderboard.entries[k].score);
     m_list.InsertItem(k, place);
@@ -38,6 +42,7 @@ void CListDlg::FillList() {
 
 void CListDlg::OnClear() {
   m_leaderboard.ClearLeaderboard();
+  if (m_onCleared) m_onCleared();
   m_list.DeleteAllItems();
   for (int i = 0; i < 3; ++i) m_list.DeleteColumn(0);
   FillList();

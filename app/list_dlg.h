@@ -1,14 +1,18 @@
 #pragma once
 
+#include <functional>
+
 #include "platform/dialog.h"
 #include "platform/list_view.h"
 #include "storage/leaderboard.h"
 
 // "排行榜": lists the ten entries of the game window's leaderboard and can clear them. It works
-// on the leaderboard it is given and keeps no copy.
+// on the leaderboard it is given and keeps no copy; onCleared, when given, runs right after a
+// clear (the game window writes the file then) and the rows show the board as it is after it.
 class CListDlg : public CDialog {
  public:
-  CListDlg(Framework& framework, Leaderboard& leaderboard, CDialog* owner = nullptr);
+  CListDlg(Framework& framework, Leaderboard& leaderboard, CDialog* owner = nullptr,
+           std::function<void()> onCleared = {});
   bool OnInitDialog() override;
   void DoDataExchange(CDataExchange* dx) override;
   void OnCommand(int id) override;
@@ -22,4 +26,5 @@ class CListDlg : public CDialog {
   void OnClear();
 
   Leaderboard& m_leaderboard;
+  std::function<void()> m_onCleared;
 };

@@ -34,7 +34,8 @@ void CGameDlg::OnCommand(int id) {
 }
 
 void CGameDlg::OnLeaderboard() {
-  CListDlg dialog(GetFramework(), m_leaderboard, this);
+  CListDlg dialog(GetFramework(), m_leaderboard, this,
+                  [this] { ChangeLeaderboard(LeaderboardEdit{true, {}, 0.0}); });
   dialog.DoModal();
 }
 

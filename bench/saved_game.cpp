@@ -7,7 +7,7 @@
 #include "app/game_dlg.h"
 #include "model/piece_catalogue.h"
 #include "platform/scripted/scripted_framework.h"
-#include "tests/support/temp_folder.h"
+#include "platform/scripted/temp_folder.h"
 
 namespace {
 

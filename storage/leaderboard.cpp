@@ -14,3 +14,11 @@ void Leaderboard::InsertScore(const std::string& name, double score) {
   }
   entries[k] = LeaderboardEntry{name, score};
 }
+
+void Leaderboard::ApplyEdit(const LeaderboardEdit& edit) {
+  if (edit.clear) {
+    ClearLeaderboard();
+  } else if (Qualifies(edit.score)) {
+    InsertScore(edit.name, edit.score);
+  }
+}

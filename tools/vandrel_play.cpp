@@ -41,7 +41,8 @@ std::string CellText(const PipeCell& cell) {
 class ScriptPlayer {
  public:
   // The player runs as the game named "vandrel" in its own folder: boxes show the game's
-  // title, and its leaderboard lives beside the player, never touching an installed game's.
+  // title, and it reads and writes list.txt as the game does, beside the player when the file
+  // can be written there, else in the user's data folder.
   explicit ScriptPlayer(const std::filesystem::path& executable) : m_dialog(m_framework) {
     m_framework.moduleFileName = (executable.parent_path() / "vandrel").string();
     m_framework.onDialog = [](const DialogRecord& record) {

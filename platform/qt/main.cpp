@@ -10,6 +10,7 @@
 #include "app/command_line.h"
 #include "app/game_app.h"
 #include "platform/qt/app_icon_qt.h"
+#include "platform/qt/close_on_signals.h"
 #include "platform/qt/display_guard.h"
 #include "platform/qt/qt_framework.h"
 #include "platform/qt/qt_translations.h"
@@ -28,6 +29,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("vandrel"));
   QGuiApplication::setDesktopFileName(QStringLiteral("vandrel"));
   QApplication::setWindowIcon(AppIconForQt());
+  CloseWindowOnTerminationSignals();
   InstallQtTranslations(application);
 
   QtFramework framework;

@@ -13,6 +13,7 @@
 #include "platform/list_view.h"
 #include "platform/text_renderer.h"
 #include "platform/window_port.h"
+#include "platform/scripted/temp_folder.h"
 
 // A framework back end driven by a script: timers fire when the test says so, the pointer is
 // where the test puts it, and every modal box or dialog takes the next answer the test
@@ -170,7 +171,10 @@ class ScriptedFramework : public Framework {
   bool cursorVisible = true;
   int cursorShowCalls = 0;
   int cursorHideCalls = 0;
-  std::string moduleFileName = "/usr/local/bin/vandrel";
+  // Each framework runs the game from a temporary folder of its own, so the list.txt the game
+  // writes never lands in a real folder and every test starts without one.
+  TempFolder programFolder;
+  std::string moduleFileName = programFolder.File("vandrel");
   std::int64_t now = 1700000000;
   RecordingTextRenderer text;
   std::vector<DialogRecord> dialogs;

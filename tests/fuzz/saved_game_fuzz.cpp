@@ -1,5 +1,6 @@
-// libFuzzer target: the saved-game reader on arbitrary bytes. Besides never crashing, whatever
-// it accepts must write back as a file that reads the same and writes the same bytes again.
+// libFuzzer target: the saved-game reader on arbitrary bytes, read from a file as the game reads
+// it. Besides never crashing, whatever it accepts must write back as a file that reads the same
+// and writes the same bytes again.
 
 #include <cstdint>
 #include <cstdlib>
@@ -9,15 +10,14 @@
 
 #include "storage/saved_game.h"
 #include "storage/score_text.h"
+#include "tests/fuzz/through_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const auto board = std::make_unique<Board>();
   static const auto again = std::make_unique<Board>();
+  const std::string text = ThroughFile(data, size, SAVED_GAME_MAX_BYTES);
   SavedGameHeader header;
-  if (!ParseSavedGame(std::string_view(reinterpret_cast<const char*>(data), size), header,
-                      *board)) {
-    return 0;
-  }
+  if (text.size() > SAVED_GAME_MAX_BYTES || !ParseSavedGame(text, header, *board)) return 0;
   std::string written;
   FormatSavedGame(header, *board, written);
   SavedGameHeader reread;

@@ -1,5 +1,9 @@
 #include "tests/support/game_fixture.h"
 
+#include "storage/leaderboard_file.h"
+#include "storage/program_dir.h"
+#include "platform/scripted/temp_folder.h"
+
 namespace {
 
 class EndOfGame : public GameFixture {
@@ -32,7 +36,10 @@ TEST_F(EndOfGame, NegativeScoresEnterOnlyABoardWithLowerOnes) {
   EXPECT_EQ(fw.dialogs[0].text, "游戏结束，您的分数为 -4");
 
   dlg.NewGame();
-  for (auto& entry : dlg.GetLeaderboard().entries) entry.score = -10;
+  Leaderboard low;
+  for (auto& entry : low.entries) entry.score = -10;
+  ASSERT_TRUE(WriteFileContents(GetProgramDir(fw) + LEADERBOARD_FILE_NAME, FormatLeaderboard(low)));
+  dlg.ReadLeaderboard();
   fw.AnswerOk();
   fw.AnswerOk();
   fw.AnswerOk();

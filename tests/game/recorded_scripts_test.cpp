@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/temp_folder.h"
+#include "platform/scripted/temp_folder.h"
 
 // Long random scripts (made by vandrel-script-gen from a seed) played through vandrel-play:
 // the output must stay byte for byte what was recorded in tests/data/recorded_scripts.txt, as

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
-#include "tests/support/temp_folder.h"
+#include "storage/leaderboard_file.h"
+#include "tests/support/scoped_env.h"
+#include "platform/scripted/temp_folder.h"
 
 namespace {
 
@@ -12,10 +15,19 @@ struct PlayerRun {
   int status;
 };
 
-// Runs the script player on a script from the test data folder, in that folder.
-PlayerRun Play(const std::string& script) {
-  const std::string command = std::string("cd '") + VANDREL_TEST_DATA + "' && '" + VANDREL_PLAY +
-                              "' < " + script + " 2>&1";
+// A copy of the script player in a temporary folder of its own, with the user's data folder in
+// another: the player reads and writes list.txt as the game does, here beside the copy.
+struct PlayerCopy {
+  TempFolder program;
+  TempFolder data;
+  ScopedEnv dataHome{"XDG_DATA_HOME", data.Path()};
+  PlayerCopy() { std::filesystem::copy_file(VANDREL_PLAY, program.File("vandrel-play")); }
+};
+
+// Runs the script player copy on a script from the test data folder, in that folder.
+PlayerRun Play(const PlayerCopy& player, const std::string& script) {
+  const std::string command = std::string("cd '") + VANDREL_TEST_DATA + "' && '" +
+                              player.program.File("vandrel-play") + "' < " + script + " 2>&1";
   PlayerRun run{{}, -1};
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return run;
@@ -26,14 +38,23 @@ PlayerRun Play(const std::string& script) {
   return run;
 }
 
-TEST(ScriptPlayer, ReproducesTheWaterWalkFromSourceToDrain) {
-  const PlayerRun run = Play("worked_example.play");
+// The second run reads the entry the first one wrote and adds its own below it.
+TEST(ScriptPlayer, ReproducesTheWaterWalkFromSourceToDrainAndKeepsTheLeaderboard) {
+  const PlayerCopy player;
+  const PlayerRun run = Play(player, "worked_example.play");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.output, FileContents(std::string(VANDREL_TEST_DATA) + "/worked_example.expected"));
+  const PlayerRun again = Play(player, "worked_example.play");
+  EXPECT_NE(again.output.find("  01 | Wen | 216\n  02 | Wen | 216\n  03 | 佚名 | 0\n"),
+            std::string::npos)
+      << again.output;
+  Leaderboard board;
+  ParseLeaderboard(FileContents(player.program.File("list.txt")), board);
+  EXPECT_EQ(board.entries[1], (LeaderboardEntry{"Wen", 216}));
 }
 
 TEST(ScriptPlayer, StopsAtAnUnknownCommandNamingTheLine) {
-  const PlayerRun run = Play("bad_command.play");
+  const PlayerRun run = Play(PlayerCopy(), "bad_command.play");
   EXPECT_NE(run.status, 0);
   EXPECT_NE(run.output.find("line 3: unknown command 'jump'"), std::string::npos);
 }

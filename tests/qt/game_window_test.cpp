@@ -190,7 +190,7 @@ TEST_F(GameWindow, EnterIsIgnoredAndEscEndsTheProgramWritingTheLeaderboard) {
               QTest::keyClick(&window, Qt::Key_Return);
               Pump(50);
               EXPECT_TRUE(window.isVisible());
-              m_game.GetLeaderboard().InsertScore("测试", 50);
+              m_game.ChangeLeaderboard(LeaderboardEdit{false, "测试", 50});
               QTest::keyClick(&window, Qt::Key_Escape);
               EXPECT_FALSE(window.isVisible());
             }),

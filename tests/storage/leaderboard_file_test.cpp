@@ -5,13 +5,19 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <filesystem>
+#include <set>
 
 #include "app/game_dlg.h"
 #include "platform/text_codec.h"
 #include "storage/program_dir.h"
 #include "platform/scripted/scripted_framework.h"
-#include "tests/support/temp_folder.h"
+#include "platform/scripted/temp_folder.h"
 
 namespace {
 
@@ -165,12 +171,11 @@ class LeaderboardStore : public ::testing::Test {
   ScriptedFramework m_framework;
 };
 
-TEST_F(LeaderboardStore, MissingFileGivesDefaultsAndLeavingCreatesIt) {
+TEST_F(LeaderboardStore, MissingFileGivesDefaultsAndEachChangeIsWrittenAtOnce) {
   CGameDlg game(m_framework);
   game.ReadLeaderboard();
   EXPECT_EQ(game.GetLeaderboard().entries, Leaderboard{}.entries);
-  game.GetLeaderboard().InsertScore("小明", 88);
-  game.WriteLeaderboard();
+  game.ChangeLeaderboard(LeaderboardEdit{false, "小明", 88});
   EXPECT_EQ(FileContents(ProgramCopy()),
             "\xD0\xA1\xC3\xF7\r\n88\r\n" + Repeat(YIMING_GBK + "\r\n0\r\n", 9));
   EXPECT_FALSE(std::filesystem::exists(UserCopy()));
@@ -178,29 +183,99 @@ TEST_F(LeaderboardStore, MissingFileGivesDefaultsAndLeavingCreatesIt) {
   CGameDlg next(m_framework);
   next.ReadLeaderboard();
   EXPECT_EQ(next.GetLeaderboard().entries, game.GetLeaderboard().entries);
+  next.ChangeLeaderboard(LeaderboardEdit{true, {}, 0});
+  EXPECT_EQ(FileContents(ProgramCopy()), FormatLeaderboard(Leaderboard{}));
+  // Leaving writes the file as it stands, with nothing of this game's left to add: the clear
+  // is not undone and the entry is not entered twice.
+  game.WriteLeaderboard();
+  EXPECT_EQ(FileContents(ProgramCopy()), FormatLeaderboard(Leaderboard{}));
 }
 
-TEST_F(LeaderboardStore, UnwritableProgramFolderFallsBackToTheUserCopyReadFirst) {
-  // A folder in the way of the program's list.txt: the rename over it fails.
-  std::filesystem::create_directory(ProgramCopy());
+TEST_F(LeaderboardStore, OneRulePicksThePlaceAndNoCopyIsEverRemoved) {
+  // A user copy from an earlier run stays untouched while the program's folder takes the file.
+  std::filesystem::create_directories(m_data.File("vandrel"));
+  ASSERT_TRUE(WriteFileContents(UserCopy(), "Old\r\n1\r\n"));
+  CGameDlg beside(m_framework);
+  beside.ReadLeaderboard();
+  EXPECT_EQ(beside.GetLeaderboard().entries[0].name, DEFAULT_NAME);
+  beside.ChangeLeaderboard(LeaderboardEdit{false, "B", 20});
+  EXPECT_EQ(Parsed(FileContents(ProgramCopy())).entries[0], (LeaderboardEntry{"B", 20}));
+  EXPECT_EQ(FileContents(UserCopy()), "Old\r\n1\r\n");
+
+  // Where list.txt cannot be written beside the program (here a read-only file), the user's
+  // copy is read and written, and the program's copy is left as it was.
+  std::filesystem::permissions(ProgramCopy(), std::filesystem::perms::owner_read);
+  const std::string programBytes = FileContents(ProgramCopy());
+  CGameDlg fallback(m_framework);
+  fallback.ReadLeaderboard();
+  EXPECT_EQ(fallback.GetLeaderboard().entries[0], (LeaderboardEntry{"Old", 1}));
+  fallback.ChangeLeaderboard(LeaderboardEdit{false, "A", 10});
+  EXPECT_EQ(Parsed(FileContents(UserCopy())).entries[0], (LeaderboardEntry{"A", 10}));
+  EXPECT_EQ(FileContents(ProgramCopy()), programBytes);
+
+  // Written nowhere: one line on standard error, and the entry still shows for this run.
+  std::filesystem::remove(UserCopy());
+  std::filesystem::create_directory(UserCopy());
+  testing::internal::CaptureStderr();
+  CGameDlg nowhere(m_framework);
+  nowhere.ReadLeaderboard();
+  nowhere.ChangeLeaderboard(LeaderboardEdit{false, "C", 30});
+  nowhere.WriteLeaderboard();
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+  EXPECT_NE(said.find(UserCopy()), std::string::npos) << said;
+  EXPECT_EQ(nowhere.GetLeaderboard().entries[0], (LeaderboardEntry{"C", 30}));
+}
+
+// Games running side by side, each entering its scores while the others write too, and one
+// killed right after its entry: every entry is in the file at the end.
+TEST_F(LeaderboardStore, GamesSideBySideAndAKilledGameKeepEveryEntry) {
+  constexpr int GAMES = 5;  // ten entries: the board is full at the end
+  constexpr int ENTRIES = 2;
+  std::vector<pid_t> children;
+  for (int g = 0; g < GAMES; ++g) {
+    const pid_t child = fork();
+    if (child == 0) {
+      CGameDlg game(m_framework);
+      game.ReadLeaderboard();
+      for (int e = 0; e < ENTRIES; ++e) {
+        game.ChangeLeaderboard(LeaderboardEdit{false, "G" + std::to_string(g), 10.0 * g + e + 1});
+      }
+      if (g == 0) raise(SIGKILL);  // never leaves the normal way
+      game.WriteLeaderboard();
+      _exit(0);
+    }
+    children.push_back(child);
+  }
+  for (pid_t child : children) waitpid(child, nullptr, 0);
+  const Leaderboard board = Parsed(FileContents(ProgramCopy()));
+  std::set<double> scores;
+  for (const LeaderboardEntry& entry : board.entries) scores.insert(entry.score);
+  for (int g = 0; g < GAMES; ++g) {
+    for (int e = 0; e < ENTRIES; ++e) EXPECT_EQ(scores.count(10.0 * g + e + 1), 1u) << g << e;
+  }
+  // An entry that no longer qualifies on the board as it now stands is left out.
+  Leaderboard full = board;
+  full.ApplyEdit(LeaderboardEdit{false, "low", 0.5});
+  EXPECT_EQ(full.entries, board.entries);
+}
+
+// The euro sign is the single byte 0x80 in code page 936 (GB18030 has no such byte): it reads
+// as "€" and goes back as 0x80, also where 0x80 is the second byte of a GBK character.
+TEST_F(LeaderboardStore, UntouchedCodePage936FileKeepsEveryByte) {
+  std::string bytes = "A\x80\r\n100\r\n\x81\x80\r\n90\r\n\x80\r\n80\r\n";
+  bytes += Repeat(YIMING_GBK + "\r\n0\r\n", 7);
+  const Leaderboard board = Parsed(bytes);
+  EXPECT_EQ(board.entries[0].name, "A€");
+  EXPECT_EQ(board.entries[2].name, "€");
+  EXPECT_EQ(Utf8ToGb18030(board.entries[1].name), "\x81\x80");
+  EXPECT_EQ(FormatLeaderboard(board), bytes);
+
+  ASSERT_TRUE(WriteFileContents(ProgramCopy(), bytes));
   CGameDlg game(m_framework);
-  game.GetLeaderboard().InsertScore("A", 10);
+  game.ReadLeaderboard();
   game.WriteLeaderboard();
-  EXPECT_EQ(FileContents(UserCopy()), FormatLeaderboard(game.GetLeaderboard()));
-
-  CGameDlg next(m_framework);
-  next.ReadLeaderboard();
-  EXPECT_EQ(next.GetLeaderboard().entries[0], (LeaderboardEntry{"A", 10}));
-
-  // Once the program's folder takes the file again, the user copy goes so it cannot go stale.
-  std::filesystem::remove(ProgramCopy());
-  next.GetLeaderboard().InsertScore("B", 20);
-  next.WriteLeaderboard();
-  EXPECT_FALSE(std::filesystem::exists(UserCopy()));
-  CGameDlg third(m_framework);
-  third.ReadLeaderboard();
-  EXPECT_EQ(third.GetLeaderboard().entries[0], (LeaderboardEntry{"B", 20}));
-  EXPECT_EQ(third.GetLeaderboard().entries[1], (LeaderboardEntry{"A", 10}));
+  EXPECT_EQ(FileContents(ProgramCopy()), bytes);
 }
 
 TEST_F(LeaderboardStore, HomeServesWhenNoDataFolderIsSet) {
@@ -210,9 +285,8 @@ TEST_F(LeaderboardStore, HomeServesWhenNoDataFolderIsSet) {
   setenv("HOME", m_data.Path().c_str(), 1);
   m_framework.moduleFileName = m_program.File("missing folder/vandrel");
   CGameDlg game(m_framework);
-  game.GetLeaderboard().InsertScore("H", 3);
-  game.WriteLeaderboard();
-  const bool written = !FileContents(m_data.File(".local/share/vandrel/list.txt")).empty();
+  game.ChangeLeaderboard(LeaderboardEdit{false, "H", 3});
+  const bool written = FileContents(m_data.File(".local/share/vandrel/list.txt")).starts_with("H\r\n3\r\n");
   setenv("HOME", savedHome.c_str(), 1);
   EXPECT_TRUE(written);
 }

@@ -17,7 +17,7 @@
 #include "storage/saved_game.h"
 #include "tests/support/random_play.h"
 #include "platform/scripted/scripted_framework.h"
-#include "tests/support/temp_folder.h"
+#include "platform/scripted/temp_folder.h"
 
 namespace {
 

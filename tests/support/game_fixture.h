@@ -12,7 +12,7 @@
 #include "res/resource_ids.h"
 #include "platform/scripted/scripted_framework.h"
 #include "tests/support/scoped_env.h"
-#include "tests/support/temp_folder.h"
+#include "platform/scripted/temp_folder.h"
 
 // A game window on the scripted back end, with the timers of a set-up window running and
 // helpers that act as a player would.

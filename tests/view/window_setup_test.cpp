@@ -4,7 +4,7 @@
 #include "res/resource_ids.h"
 #include "tests/support/scoped_env.h"
 #include "platform/scripted/scripted_framework.h"
-#include "tests/support/temp_folder.h"
+#include "platform/scripted/temp_folder.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ TEST(WindowSetUp, StartsTheFirstGameWithTheTimersRunningAndWritesTheBoardAtTheEn
   EXPECT_EQ(dlg.View().m_bmpBack.Height(), 458);
   EXPECT_FALSE(dlg.View().m_bmpSprites.IsEmpty());
 
-  dlg.GetLeaderboard().InsertScore("Bo", 90);
+  dlg.ChangeLeaderboard(LeaderboardEdit{false, "Bo", 90});
   dlg.OnOK();  // Enter does nothing
   EXPECT_FALSE(port.Result());
   dlg.OnCommand(ID_GAME_EXIT);

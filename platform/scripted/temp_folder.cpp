@@ -1,4 +1,4 @@
-#include "tests/support/temp_folder.h"
+#include "platform/scripted/temp_folder.h"
 
 #include <cstdlib>
 #include <filesystem>

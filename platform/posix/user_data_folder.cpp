@@ -1,0 +1,19 @@
+#include "platform/user_data_folder.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+std::string UserDataFolder() {
+  const char* dataHome = std::getenv("XDG_DATA_HOME");
+  if (dataHome != nullptr && dataHome[0] == '/') return std::string(dataHome) + "/vandrel";
+  const char* home = std::getenv("HOME");
+  if (home != nullptr && home[0] == '/') return std::string(home) + "/.local/share/vandrel";
+  return {};
+}
+
+bool MakeFolders(const std::string& folder) {
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  return std::filesystem::is_directory(folder, error);
+}

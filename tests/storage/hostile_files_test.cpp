@@ -1,0 +1,244 @@
+// Saved games and the leaderboard file under hostile conditions: special files where a file
+// should be, read-only files, links, long names, folders that take no new file, and saves
+// killed half way.
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <random>
+
+#include "app/game_dlg.h"
+#include "model/piece_catalogue.h"
+#include "tests/support/scoped_env.h"
+#include "platform/scripted/scripted_framework.h"
+#include "platform/scripted/temp_folder.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr uid_t NOBODY = 65534;
+
+// Runs check in a child process, which is ended after limitSeconds: a check that would hang
+// fails instead of stopping the test run. True when check returned true in time.
+bool InChild(const std::function<bool()>& check, unsigned limitSeconds = 10) {
+  const pid_t child = fork();
+  if (child == 0) {
+    alarm(limitSeconds);
+    _exit(check() ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+bool AnsweredWithinASecond(const std::function<bool()>& action) {
+  const auto start = std::chrono::steady_clock::now();
+  const bool result = action();
+  return result && std::chrono::steady_clock::now() - start < std::chrono::seconds(1);
+}
+
+// The names in folder, sorted.
+std::vector<std::string> Entries(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+mode_t ModeOf(const std::string& path) {
+  struct stat status{};
+  lstat(path.c_str(), &status);
+  return status.st_mode;
+}
+
+class HostileFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_framework.Open(m_game);
+    m_game.GetGame().Seed(4711);
+    m_game.NewGame();
+    ASSERT_TRUE(m_game.SaveGame(m_folder.File("reference.flm")));
+    m_saved = FileContents(m_folder.File("reference.flm"));
+    fs::remove(m_folder.File("reference.flm"));
+  }
+
+  ScriptedFramework m_framework;
+  CGameDlg m_game{m_framework};
+  TempFolder m_folder;
+  std::string m_saved;  // the bytes of the running game
+};
+
+TEST_F(HostileFiles, FifoFolderAndDeviceAreRefusedAtOnceAsSavedGameAndAsLeaderboard) {
+  const std::string fifo = m_folder.File("pipe.flm");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+  const std::string folder = m_folder.File("folder.flm");
+  fs::create_directory(folder);
+  for (const std::string& path : {fifo, folder, std::string("/dev/zero")}) {
+    EXPECT_TRUE(InChild([&] {
+      return AnsweredWithinASecond([&] { return !m_game.LoadGame(path); }) &&
+             AnsweredWithinASecond([&] { return !m_game.SaveGame(path); });
+    })) << path;
+  }
+  EXPECT_TRUE(S_ISFIFO(ModeOf(fifo)));
+  EXPECT_TRUE(fs::is_empty(folder));
+
+  // The same three as list.txt, beside the program and in the user's data folder: the board
+  // keeps its defaults, nothing waits, and what stands there is left as it was.
+  for (const std::string& special : {fifo, folder, std::string("/dev/zero")}) {
+    TempFolder program;
+    TempFolder data;
+    const ScopedEnv dataHome("XDG_DATA_HOME", data.Path());
+    fs::create_directory(data.File("vandrel"));
+    fs::create_symlink(special, program.File("list.txt"));
+    fs::create_symlink(special, data.File("vandrel/list.txt"));
+    ScriptedFramework framework;
+    framework.moduleFileName = program.File("vandrel");
+    EXPECT_TRUE(InChild([&] {
+      CGameDlg game(framework);
+      return AnsweredWithinASecond([&] {
+        game.ReadLeaderboard();
+        game.ChangeLeaderboard(LeaderboardEdit{false, "A", 5});
+        return game.GetLeaderboard().entries[0] == (LeaderboardEntry{"A", 5}) &&
+               game.GetLeaderboard().entries[1] == (LeaderboardEntry{DEFAULT_NAME, 0});
+      });
+    })) << special;
+  }
+  EXPECT_TRUE(S_ISFIFO(ModeOf(fifo)));
+  EXPECT_TRUE(fs::is_empty(folder));
+}
+
+TEST_F(HostileFiles, SavingKeepsWhatStoodAtThePath) {
+  // A read-only file is refused and stays as it was, even for the superuser.
+  const std::string readOnly = m_folder.File("read-only.flm");
+  ASSERT_TRUE(WriteFileContents(readOnly, "old"));
+  chmod(readOnly.c_str(), 0444);
+  EXPECT_FALSE(m_game.SaveGame(readOnly));
+  EXPECT_EQ(FileContents(readOnly), "old");
+
+  // A link is followed: the file it leads to is replaced, the link stays a link.
+  fs::create_directory(m_folder.File("elsewhere"));
+  ASSERT_TRUE(WriteFileContents(m_folder.File("elsewhere/real.flm"), "old"));
+  fs::create_symlink("elsewhere/real.flm", m_folder.File("link.flm"));
+  EXPECT_TRUE(m_game.SaveGame(m_folder.File("link.flm")));
+  EXPECT_TRUE(fs::is_symlink(m_folder.File("link.flm")));
+  EXPECT_EQ(FileContents(m_folder.File("elsewhere/real.flm")), m_saved);
+
+  // A private file stays private; a new file takes the usual mode.
+  const std::string privateFile = m_folder.File("private.flm");
+  ASSERT_TRUE(WriteFileContents(privateFile, "old"));
+  chmod(privateFile.c_str(), 0600);
+  EXPECT_TRUE(m_game.SaveGame(privateFile));
+  EXPECT_EQ(ModeOf(privateFile) & 0777, 0600u);
+  const mode_t mask = umask(0);
+  umask(mask);
+  EXPECT_TRUE(m_game.SaveGame(m_folder.File("new.flm")));
+  EXPECT_EQ(ModeOf(m_folder.File("new.flm")) & 0777, 0666u & ~mask);
+
+  // The longest legal name saves and loads.
+  const std::string longName = m_folder.File(std::string(251, 'n') + ".flm");
+  EXPECT_TRUE(m_game.SaveGame(longName));
+  EXPECT_TRUE(m_game.LoadGame(longName));
+  EXPECT_EQ(FileContents(longName), m_saved);
+
+  // Nothing else is left in the folder.
+  EXPECT_EQ(Entries(m_folder.Path()),
+            (std::vector<std::string>{"elsewhere", "link.flm", "new.flm",
+                                      longName.substr(m_folder.Path().size() + 1), "private.flm",
+                                      "read-only.flm"}));
+}
+
+// A folder that takes no new file around a writable saved game: the game is written in place.
+// Checked as an ordinary user (the superuser may create files in any folder).
+TEST_F(HostileFiles, FolderThatTakesNoNewFileGetsTheGameWrittenInPlace) {
+  const std::string closed = m_folder.File("closed");
+  fs::create_directory(closed);
+  const std::string game = closed + "/game.flm";
+  const std::string readOnly = closed + "/read-only.flm";
+  ASSERT_TRUE(WriteFileContents(game, "old"));
+  ASSERT_TRUE(WriteFileContents(readOnly, "old"));
+  chmod(readOnly.c_str(), 0444);
+  const bool root = geteuid() == 0;
+  if (root) {
+    chmod(m_folder.Path().c_str(), 0755);
+    ASSERT_EQ(chown(closed.c_str(), NOBODY, NOBODY), 0);
+    ASSERT_EQ(chown(game.c_str(), NOBODY, NOBODY), 0);
+    ASSERT_EQ(chown(readOnly.c_str(), NOBODY, NOBODY), 0);
+  }
+  chmod(closed.c_str(), 0555);
+  EXPECT_TRUE(InChild([&] {
+    if (root && (setgid(NOBODY) != 0 || setuid(NOBODY) != 0)) return false;
+    return m_game.SaveGame(game) && !m_game.SaveGame(readOnly) &&
+           !m_game.SaveGame(closed + "/new.flm");
+  }));
+  chmod(closed.c_str(), 0755);
+  EXPECT_EQ(FileContents(game), m_saved);
+  EXPECT_EQ(FileContents(readOnly), "old");
+  EXPECT_EQ(Entries(closed), (std::vector<std::string>{"game.flm", "read-only.flm"}));
+}
+
+// Saves killed at random moments leave the old or the new file whole; what a killed save left
+// behind goes with the next save to that folder.
+TEST_F(HostileFiles, KilledSavesLeaveOneWholeFileAndNoLitter) {
+  const std::string path = m_folder.File("game.flm");
+  const std::string first = m_saved;
+  m_game.GetGame().EditPosition().score = 12345;
+  ASSERT_TRUE(m_game.SaveGame(path));
+  const std::string second = FileContents(path);
+  std::mt19937 random(7);
+  int strays = 0;
+  for (int kill = 0; kill < 120; ++kill) {
+    const pid_t child = fork();
+    if (child == 0) {
+      for (int save = 0;; ++save) {
+        m_game.GetGame().EditPosition().score = save % 2 == 0 ? 10 : 12345;
+        m_game.SaveGame(path);
+      }
+    }
+    usleep(std::uniform_int_distribution<useconds_t>(0, 20000)(random));
+    ::kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    const std::string now = FileContents(path);
+    ASSERT_TRUE(now == first || now == second) << "kill " << kill;
+    strays += static_cast<int>(Entries(m_folder.Path()).size()) - 1;
+  }
+  RecordProperty("temporary files left by killed saves", strays);
+  EXPECT_TRUE(m_game.SaveGame(path));
+  EXPECT_EQ(Entries(m_folder.Path()), (std::vector<std::string>{"game.flm"}));
+
+  // What a live writer may still be filling stays: a file named for a running process, and a
+  // file that a running process holds locked whatever its name says.
+  const std::string ours = ".vandrel-" + std::to_string(getpid()) + "-0.tmp";
+  const std::string locked = ".vandrel-999999999-0.tmp";
+  ASSERT_TRUE(WriteFileContents(m_folder.File(ours), "part"));
+  ASSERT_TRUE(WriteFileContents(m_folder.File(locked), "part"));
+  int ready[2];
+  ASSERT_EQ(pipe(ready), 0);
+  const pid_t holder = fork();
+  if (holder == 0) {
+    const int fd = open(m_folder.File(locked).c_str(), O_RDONLY);
+    flock(fd, LOCK_EX);
+    write(ready[1], "x", 1);
+    pause();
+  }
+  char byte;
+  ASSERT_EQ(read(ready[0], &byte, 1), 1);
+  EXPECT_TRUE(m_game.SaveGame(path));
+  EXPECT_EQ(Entries(m_folder.Path()), (std::vector<std::string>{ours, locked, "game.flm"}));
+  ::kill(holder, SIGKILL);
+  waitpid(holder, nullptr, 0);
+  EXPECT_TRUE(m_game.SaveGame(path));
+  EXPECT_EQ(Entries(m_folder.Path()), (std::vector<std::string>{ours, "game.flm"}));
+}
+
+}  // namespace
