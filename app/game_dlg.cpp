@@ -19,8 +19,11 @@ void CGameDlg::AddScorePopup(int x, int y, std::string_view text, COLORREF textC
   m_popups.Add(x, y, text, textColor, outlineColor);
 }
 
+// Popups are held back as a whole while fast-forward is on or the game is not in play, so a
+// fast water step does not visit its events one by one.
 void CGameDlg::Show(const GameReport& report) {
-  for (int i = 0; i < report.eventCount; ++i) {
+  const bool popups = !m_game.FastForward() && m_game.State() == Playing;
+  for (int i = 0; popups && i < report.eventCount; ++i) {
     const ScoreEvent& event = report.events[static_cast<std::size_t>(i)];
     AddScorePopup(event.x, event.y, event.text, event.textColor, event.outlineColor);
   }
