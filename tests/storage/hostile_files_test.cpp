@@ -228,7 +228,7 @@ TEST_F(HostileFiles, KilledSavesLeaveOneWholeFileAndNoLitter) {
   if (holder == 0) {
     const int fd = open(m_folder.File(locked).c_str(), O_RDONLY);
     flock(fd, LOCK_EX);
-    write(ready[1], "x", 1);
+    if (write(ready[1], "x", 1) != 1) _exit(1);
     pause();
   }
   char byte;
