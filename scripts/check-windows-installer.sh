@@ -63,8 +63,10 @@ check_mode() {
 
   local game="$folder\\bin\\vandrel.exe"
   [[ $(reg_value "$classes\\.flm" "") == Vandrel.SavedGame ]] || fail "*.flm is not a saved game"
-  [[ $(reg_value "$classes\\Vandrel.SavedGame" "") == "Vandrel saved game" ]] ||
-    fail "the saved-game type has no name"
+  local type_name
+  type_name=$(reg_value "$classes\\Vandrel.SavedGame" "")
+  [[ $type_name == "Vandrel saved game" || $type_name == "Vandrel 游戏存档" ]] ||
+    fail "the saved-game type is named '$type_name'"
   [[ $(reg_value "$classes\\Vandrel.SavedGame\\shell\\open\\command" "") == "\"$game\" \"%1\"" ]] ||
     fail "a saved game does not open in $game"
   [[ $(reg_value "$uninstall" DisplayName) == Vandrel ]] || fail "not in Add/Remove Programs"
