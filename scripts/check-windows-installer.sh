@@ -48,8 +48,10 @@ check_mode() {
   [[ $root == HKLM ]] && other=HKCU
   dir=$(unix "$folder")
   echo "-- install for $label: $setup /S $switch"
-  local t0=$(date +%s)
-  wine "$setup" /S $switch || fail "the installer failed ($?)"
+  local t0 switches=(/S)
+  [[ -n $switch ]] && switches+=("$switch")
+  t0=$(date +%s)
+  wine "$setup" "${switches[@]}" || fail "the installer failed ($?)"
   wineserver -w
   echo "   installed in $folder ($(($(date +%s) - t0)) s)"
 
@@ -87,13 +89,17 @@ check_mode() {
   echo "   the installed game starts (--version ends with 0); the script player says: ${played//$'\n'/ / }"
 
   # The player's list, and a file of the player's in the program's folder, must outlive it.
-  local list="$(unix "$roaming_data")/Vandrel/list.txt"
+  local list
+  list="$(unix "$roaming_data")/Vandrel/list.txt"
   mkdir -p "$(dirname "$list")"
   echo "a player's list" >"$list"
   echo "a player's note" >"$dir/notes.txt"
   echo "-- uninstall: $quiet"
   t0=$(date +%s)
-  eval "wine $(sed 's/\\/\\\\/g' <<<"$quiet")" || fail "the uninstaller failed"
+  local uninstaller=${quiet#\"} arguments
+  uninstaller=${uninstaller%%\"*}
+  read -ra arguments <<<"${quiet#\"*\" }"
+  wine "$uninstaller" "${arguments[@]}" || fail "the uninstaller failed ($?)"
   wineserver -w  # the uninstaller runs on from a copy of itself in %TEMP%
   echo "   uninstalled ($(($(date +%s) - t0)) s)"
 
