@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Tries the Windows installer under Wine, in a Wine prefix of its own that goes at the end:
 # for the current user (/S) and then for everyone (/S /ALLUSERS), it installs silently, checks
-# the files, the Start-menu entry, the .flm file type and the Add/Remove Programs entry, starts
+# the files, the Start-menu entry and what it starts, the .flm file type and the Add/Remove Programs entry, starts
 # the installed programs, then runs the uninstaller as Add/Remove Programs would (silently) and
 # checks that all it installed is gone, while the player's list in %APPDATA%\Vandrel and a file
 # the player left in the program's folder stay. Runs without a display.
@@ -61,7 +61,11 @@ check_mode() {
     [[ -f "$dir/$file" ]] || fail "$folder is missing $file"
   done
   ls "$dir"/share/vandrel/help/pictures/*.png >/dev/null 2>&1 || fail "the help pictures are missing"
-  [[ -f "$(unix "$menu")/Vandrel.lnk" ]] || fail "no Start-menu entry in $menu"
+  local link
+  link="$(unix "$menu")/Vandrel.lnk"
+  [[ -f $link ]] || fail "no Start-menu entry in $menu"
+  strings -a "$link" | grep -xF "$folder\\bin\\vandrel.exe" >/dev/null ||
+    fail "the Start-menu entry does not start $folder\\bin\\vandrel.exe"
 
   local game="$folder\\bin\\vandrel.exe"
   [[ $(reg_value "$classes\\.flm" "") == Vandrel.SavedGame ]] || fail "*.flm is not a saved game"
@@ -108,7 +112,7 @@ check_mode() {
   [[ -z $left ]] || fail "the uninstaller left: $left"
   [[ -f "$dir/notes.txt" ]] || fail "the uninstaller removed a file it had not installed"
   rm "$dir/notes.txt" && rmdir "$dir"
-  [[ ! -e "$(unix "$menu")/Vandrel.lnk" ]] || fail "the Start-menu entry stays"
+  [[ ! -e $link ]] || fail "the Start-menu entry stays"
   ! reg_exists "$classes\\.flm" || fail "the .flm type stays"
   ! reg_exists "$classes\\Vandrel.SavedGame" || fail "the saved-game type stays"
   ! reg_exists "$uninstall" || fail "the Add/Remove Programs entry stays"

@@ -17,7 +17,7 @@ for option in "$@"; do
     --desktop-tools) packages+=(x11-utils imagemagick) ;;
     --packaging) packages+=(dpkg-dev file binutils lintian appstream desktop-file-utils
                             shared-mime-info xdotool qt6-qpa-plugins qt6-translations-l10n) ;;
-    --windows-packaging) packages+=(nsis zip wine wine64) ;;
+    --windows-packaging) packages+=(nsis zip wine wine64 binutils) ;;
     *) echo "usage: $0 [--no-qt] [--desktop-tools] [--packaging] [--windows-packaging]" >&2; exit 2 ;;
   esac
 done
