@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Tries the Windows installer under Wine, in a Wine prefix of its own that goes at the end:
 # for the current user (/S) and then for everyone (/S /ALLUSERS), it installs silently, checks
-# the files, the Start-menu entry and what it starts, the .flm file type and the Add/Remove Programs entry, starts
-# the installed programs, then runs the uninstaller as Add/Remove Programs would (silently) and
-# checks that all it installed is gone, while the player's list in %APPDATA%\Vandrel and a file
-# the player left in the program's folder stay. Runs without a display.
+# the files, the Start-menu entry and what it starts, the .flm file type and the Add/Remove
+# Programs entry, starts the installed programs, then runs the uninstaller as Add/Remove Programs
+# would (silently) and checks that all it installed is gone, while the player's list in
+# %APPDATA%\Vandrel and a file the player left in the program's folder stay. Needs no display.
 # Usage: scripts/check-windows-installer.sh [SETUP.exe]   (default: the one in dist/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
