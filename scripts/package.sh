@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Builds every package of the game into dist/:
-#   vandrel_VERSION_ARCH.deb   Debian and Ubuntu (cpack's DEB generator, from build/)
-# The Windows zip and installer join them here once the Windows program is built (build-win/).
+#   vandrel_VERSION_ARCH.deb               Debian and Ubuntu (cpack's DEB generator, from build/)
+#   vandrel-VERSION-windows-x64.zip        Windows, a portable copy   } from build-win/
+#   vandrel-VERSION-windows-x64-setup.exe  Windows, the installer     } (scripts/package-windows.sh)
+# The Windows packages are made when build-win/ holds the Windows programs
+# (scripts/build-windows.sh) and left out with a remark otherwise.
 # Usage: scripts/package.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,7 +22,14 @@ cpack --config build/CPackConfig.cmake -G DEB -B "$scratch" >"$scratch/cpack.log
 rm -f dist/vandrel_*.deb
 mv "$scratch"/vandrel_*.deb dist/
 
-# Windows: the zip and the NSIS installer go here.
+# Windows: the zip and the NSIS installer, from the Windows build and its help pages.
+if [[ -f build-win/vandrel.exe && -f build-win/tools/vandrel-play.exe && -d build-win/help ]]; then
+  scripts/package-windows.sh build-win build-win/help dist >/dev/null
+else
+  # Packages of an earlier Windows build would no longer match the Debian one.
+  rm -f dist/vandrel-*-windows-x64.zip dist/vandrel-*-windows-x64-setup.exe
+  echo "package: no Windows packages: build-win/ holds no Windows programs (scripts/build-windows.sh makes them)"
+fi
 
 for package in dist/*; do
   echo "$package: $(stat -c %s "$package") bytes"
