@@ -56,18 +56,36 @@ void GameView::RedrawBoard(const Board& board, bool rebuild) {
   if (m_dcBoard.GetBitmap() == nullptr || m_dcSprites.GetBitmap() == nullptr) return;
   // Pixels no tile covers stay the key colour, so the picture lays over the window background.
   if (rebuild) m_dcBoard.FillSolidRect(CRect{0, 0, BOARD_PIXELS, BOARD_PIXELS}, SPRITE_KEY);
+  m_rebuiltSinceRefresh = rebuild;
   for (int col = 0; col < BOARD_SIZE; ++col) {
     for (int row = 0; row < BOARD_SIZE; ++row) {
-      const PipeCell& cell = board[CellIndex(col, row)];
-      const int x = TILE_PITCH * col;
-      const int y = TILE_PITCH * row;
       if (rebuild) {
-        DrawCell(cell, m_dcSprites, m_dcBoard, x, y);
+        DrawCell(board[CellIndex(col, row)], m_dcSprites, m_dcBoard, TILE_PITCH * col, TILE_PITCH * row);
       } else {
-        DrawCellFront(cell, m_dcSprites, m_dcBoard, x, y);
+        DrawSquareFront(board, col, row);
       }
     }
   }
+}
+
+bool GameView::RedrawSquares(const Board& board, const std::bitset<BOARD_CELLS>& squares) {
+  if (m_rebuiltSinceRefresh) {
+    RedrawBoard(board, false);
+    return true;
+  }
+  if (squares.none() || m_dcBoard.GetBitmap() == nullptr || m_dcSprites.GetBitmap() == nullptr) {
+    return false;
+  }
+  for (int col = 0; col < BOARD_SIZE; ++col) {
+    for (int row = 0; row < BOARD_SIZE; ++row) {
+      if (squares.test(static_cast<std::size_t>(CellIndex(col, row)))) DrawSquareFront(board, col, row);
+    }
+  }
+  return true;
+}
+
+void GameView::DrawSquareFront(const Board& board, int col, int row) {
+  DrawCellFront(board[CellIndex(col, row)], m_dcSprites, m_dcBoard, TILE_PITCH * col, TILE_PITCH * row);
 }
 
 // A button icon: the tile interior of its column, lit (row 1) or not (row 0).
