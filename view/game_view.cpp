@@ -78,7 +78,11 @@ bool GameView::RedrawSquares(const Board& board, const std::bitset<BOARD_CELLS>&
   }
   for (int col = 0; col < BOARD_SIZE; ++col) {
     for (int row = 0; row < BOARD_SIZE; ++row) {
-      if (squares.test(static_cast<std::size_t>(CellIndex(col, row)))) DrawSquareFront(board, col, row);
+      if (squares.test(static_cast<std::size_t>(CellIndex(col, row)))) {
+        // The frames stand since the rebuild, and the full refresh after it, drew them.
+        DrawCellFront(board[CellIndex(col, row)], m_dcSprites, m_dcBoard, TILE_PITCH * col,
+                      TILE_PITCH * row, true);
+      }
     }
   }
   return true;
