@@ -53,13 +53,22 @@ class GameView {
   CDC m_dcBack;
   CBitmap m_bmpBack;
   std::array<CFont, 2> m_fonts;
+  // The window background with the board picture laid over it, the part of every game frame
+  // that changes only with the board: kept up to date square by square as the water moves.
+  CDC m_dcBase;
+  CBitmap m_bmpBase;
 
  private:
   // A rebuild ran and no refresh of every square has followed it yet.
   bool m_rebuiltSinceRefresh = true;
+  // The base picture shows the board picture as it stands.
+  bool m_baseValid = false;
 
  private:
   void DrawSquareFront(const Board& board, int col, int row);
+  // Lays the background and, over it, the board picture in the w x h area at client (x, y) of
+  // the base picture.
+  void LayBase(int x, int y, int w, int h);
   void DrawButton(CPoint at, int column, bool lit);
   void DrawQueueAndButtons(const GamePosition& game, bool overDiscard);
   void DrawScore(double score);

@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "tests/support/game_fixture.h"
+#include "view/game_view.h"
 
 namespace {
 
@@ -72,6 +73,8 @@ TEST_F(FrameUpdates, TheWindowAlwaysShowsTheFrameOfTheMoment) {
     rng = rng * 1664525u + 1013904223u;
     return static_cast<int>((rng >> 8) % static_cast<std::uint32_t>(n));
   };
+  GameView fresh;
+  fresh.Create(fw.GetTextRenderer(), dlg.GetClientRect());
   int skipped = 0;
   for (int action = 0; action < 3000; ++action) {
     const CPoint point{roll(479), roll(458)};
@@ -86,9 +89,14 @@ TEST_F(FrameUpdates, TheWindowAlwaysShowsTheFrameOfTheMoment) {
     const int frames = port->Frames();
     dlg.OnPaint();
     skipped += port->Frames() == frames ? 1 : 0;
-    dlg.ComposeFrame(dlg.ScreenToClient(fw.GetCursorPos()));
+    // A second view composes from scratch over a copy of the window's board picture.
+    fresh.RedrawBoard(Board{}, true);
+    fresh.m_bmpBoard = dlg.View().m_bmpBoard;
+    fresh.m_dcBoard.SelectObject(&fresh.m_bmpBoard);
+    fresh.ComposeFrame(dlg.GetGame().Position(), FrameExtras{dlg.ScreenToClient(fw.GetCursorPos()),
+                                                             dlg.CursorShown(), dlg.OverDiscard(), &dlg.Popups()});
     const CBitmap& shown = port->LastFrame();
-    const CBitmap& now = dlg.View().Frame();
+    const CBitmap& now = fresh.Frame();
     ASSERT_EQ(std::memcmp(shown.Bits(), now.Bits(), sizeof(std::uint32_t) * now.Width() * now.Height()), 0)
         << "action " << action;
   }
