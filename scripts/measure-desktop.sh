@@ -2,7 +2,7 @@
 # Starts the built game on a private Xvfb display and reports how long its window titled
 # "Vandrel" takes to appear, then what the game costs in each state a player leaves it in:
 # CPU as a share of one core (from /proc/PID/stat) and wake-ups a second (context switches of
-# all its threads, from /proc/PID/task/*/status). The pointer and the buttons are driven with
+# all its threads, from /proc/PID/task/*/status, a measure of its wake-ups). The pointer and the buttons are driven with
 # xdotool. States, each measured for the same time:
 #   playing        a new game in play, the pointer resting over the board, water every 5 s
 #   paused         the pause button clicked, the pointer resting
@@ -169,7 +169,7 @@ column_of() { tr ' ' '\n' | grep -v '^$' | cut -d: -f"$1" | tr '\n' ' '; }
 echo
 echo "$program, $runs run(s) of $seconds s per state, median"
 echo "window \"Vandrel\" visible after $(echo "${results[startup]}" | median) ms (runs: ${results[startup]})"
-printf '| %-36s | %8s | %12s |\n' "State" "CPU %" "wake-ups/s"
+printf '| %-36s | %8s | %12s |\n' "State" "CPU %" "switches/s"
 printf '|%s|%s|%s|\n' "--------------------------------------" "----------" "--------------"
 for state in playing paused moving fastforward replay; do
   case "$state" in
