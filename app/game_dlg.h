@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/frame_look.h"
 #include "game/game.h"
 #include "platform/dialog.h"
 #include "storage/leaderboard.h"
@@ -113,6 +114,13 @@ class CGameDlg : public CDialog {
   // Composes one whole frame in the back buffer with the carried piece at client point
   // pointer. Reads the game and changes nothing.
   void ComposeFrame(CPoint pointer);
+  // Whether a frame composed now, with the pointer at client point pointer, could differ
+  // from the one last handed to the window: the board picture was drawn on, a popup rises or
+  // has just finished, or the game, the buttons or the carried piece look different.
+  bool FrameOutdated(CPoint pointer) const;
+  // The next paint composes a whole frame even if nothing the game shows changed: for a
+  // caller that changed how frames are drawn (their text, say).
+  void ForgetShownFrame() { m_frameStale = true; }
 
   // --- What the window holds, for the back ends, tools and tests ---
   const Game& GetGame() const { return m_game; }
@@ -133,6 +141,8 @@ class CGameDlg : public CDialog {
   // The water has stopped: announce the end once, drain the board and replay at 30 ms.
   void EndOfFlow();
   void ShowCursor(bool show);
+  // The window's pointer position in client pixels.
+  CPoint PointerInClient() const;
 
   Game m_game;
   GameView m_view;
@@ -142,6 +152,11 @@ class CGameDlg : public CDialog {
   bool m_cursorShown = true;
   bool m_mouseMoved = false;
   bool m_overDiscard = false;
+  // What the window shows: the look of the last frame handed to it, whether popups were in
+  // it, and whether anything outside the look (the board picture) has changed since.
+  FrameLook m_shownLook;
+  bool m_popupsShown = false;
+  bool m_frameStale = true;
   // The name the name dialog offers: unset until the first qualifying game of the window.
   std::optional<std::string> m_lastName;
   std::optional<std::uint32_t> m_firstGameSeed;

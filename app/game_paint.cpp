@@ -4,14 +4,32 @@ void CGameDlg::CreateDrawingResources() {
   m_view.Create(GetFramework().GetTextRenderer(), GetClientRect());
 }
 
-void CGameDlg::RedrawBoard(bool rebuild) { m_view.RedrawBoard(m_game.Squares(), rebuild); }
+void CGameDlg::RedrawBoard(bool rebuild) {
+  m_view.RedrawBoard(m_game.Squares(), rebuild);
+  ForgetShownFrame();
+}
 
 void CGameDlg::ComposeFrame(CPoint pointer) {
   m_view.ComposeFrame(m_game.Position(), FrameExtras{pointer, m_cursorShown, m_overDiscard, &m_popups});
 }
 
+CPoint CGameDlg::PointerInClient() const { return ScreenToClient(GetFramework().GetCursorPos()); }
+
+// The pause picture covers the popups, which rise on unseen.
+bool CGameDlg::FrameOutdated(CPoint pointer) const {
+  return m_frameStale || m_popupsShown || (m_game.State() != Paused && m_popups.AnyActive()) ||
+         LookOf(m_game.Position(), m_cursorShown, m_overDiscard, pointer) != m_shownLook;
+}
+
+// A frame that would come out as the one the window shows already is neither composed nor
+// handed over again.
 void CGameDlg::OnPaint() {
   CDialog::OnPaint();
-  ComposeFrame(ScreenToClient(GetFramework().GetCursorPos()));
+  const CPoint pointer = PointerInClient();
+  if (!FrameOutdated(pointer)) return;
+  ComposeFrame(pointer);
+  m_shownLook = LookOf(m_game.Position(), m_cursorShown, m_overDiscard, pointer);
+  m_popupsShown = m_game.State() != Paused && m_popups.AnyActive();
+  m_frameStale = false;
   if (WindowPort* port = GetPort()) port->Present(m_view.Frame());
 }

@@ -26,7 +26,8 @@ void CGameDlg::WaterTick() {
   const GameReport report = m_game.WaterTick();
   Show(report);
   if (report.waterStopped) EndOfFlow();
-  RedrawBoard(false);
+  // Only the squares whose water changed are drawn again; after the drain's rebuild, all.
+  if (m_view.RedrawSquares(m_game.Squares(), report.changedSquares)) ForgetShownFrame();
   Invalidate(false);
 }
 
@@ -52,7 +53,9 @@ void CGameDlg::HoverTick() {
   m_mouseMoved = false;
 }
 
+// The heartbeat at which changes become visible: it asks for a paint only when the frame
+// would differ from the one shown.
 void CGameDlg::AnimationTick() {
-  Invalidate(false);
   m_popups.Rise();
+  if (FrameOutdated(PointerInClient())) Invalidate(false);
 }

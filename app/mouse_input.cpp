@@ -39,10 +39,9 @@ void CGameDlg::OnRButtonDown(unsigned, CPoint point) {
   if (report.rebuild) Invalidate(false);
 }
 
-void CGameDlg::OnMouseMove(unsigned, CPoint) {
-  m_mouseMoved = true;
-  Invalidate(false);
-}
+// The carried piece follows at the next animation tick, which repaints when the frame changed,
+// so a fast pointer costs no more frames than the heartbeat.
+void CGameDlg::OnMouseMove(unsigned, CPoint) { m_mouseMoved = true; }
 
 void CGameDlg::Pause() {
   m_game.Pause();

@@ -1,3 +1,5 @@
+#include <array>
+
 #include "game/board_geometry.h"
 #include "game/game.h"
 
@@ -45,7 +47,14 @@ bool Game::StepSquare(int col, int row, GameReport& report) {
   Board& board = m_position.board;
   const bool scoring = m_position.state == Playing;
   PipeCell& cell = board[CellIndex(col, row)];
+  // A front can also shrink without any water moving (a wet slice with nowhere to go drops
+  // out), and the square's picture then changes too: its front is drawn in a new order.
+  const int frontCountBefore = cell.frontCount;
+  const std::array<int, FRONT_CAPACITY> frontBefore = cell.front;
   int bits = cell.FlowStep();
+  if (cell.frontCount != frontCountBefore || cell.front != frontBefore) {
+    report.changedSquares.set(static_cast<std::size_t>(CellIndex(col, row)));
+  }
   bool progress = false;
   const int x = SquareLeft(col);
   const int y = SquareTop(row);

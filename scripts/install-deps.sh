@@ -2,7 +2,8 @@
 # Installs the Debian packages the project needs, only those that are missing.
 # Usage: scripts/install-deps.sh [--no-qt] [--desktop-tools] [--packaging] [--windows-packaging]
 #   --no-qt          only what the headless core needs
-#   --desktop-tools  also what looking at the real window needs (xwininfo, ImageMagick)
+#   --desktop-tools  also what looking at and driving the real window needs (xwininfo,
+#                    ImageMagick, xdotool)
 #   --packaging      also what making and checking the packages needs, and what the Debian
 #                    package depends on besides the libraries, so that it runs unpacked
 #   --windows-packaging  also what making the Windows zip and installer and trying the
@@ -14,7 +15,7 @@ with_qt=1
 for option in "$@"; do
   case "$option" in
     --no-qt) with_qt=0 ;;
-    --desktop-tools) packages+=(x11-utils imagemagick) ;;
+    --desktop-tools) packages+=(x11-utils imagemagick xdotool) ;;
     --packaging) packages+=(dpkg-dev file binutils lintian appstream desktop-file-utils
                             shared-mime-info xdotool qt6-qpa-plugins qt6-translations-l10n) ;;
     --windows-packaging) packages+=(nsis zip wine wine64 binutils) ;;

@@ -210,6 +210,7 @@ bool ScriptPlayer::Frame(std::istringstream& args, std::string& error) {
     return false;
   }
   if (TextRenderer* real = OffscreenTextRenderer()) m_framework.text.forward = real;
+  m_dialog.ForgetShownFrame();  // the texts are drawn for real from now on
   m_dialog.OnPaint();
   const CBitmap& frame = m_framework.PortOf(m_dialog)->LastFrame();
   if (!WritePngFile(path, frame.Bits(), frame.Width(), frame.Height(), false)) {

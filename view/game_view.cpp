@@ -47,6 +47,11 @@ void GameView::Create(TextRenderer* text, const CRect& client) {
   m_dcBack.SelectObject(&m_bmpBack);
   m_dcBack.SetBkMode(TRANSPARENT);
 
+  m_dcBase.CreateCompatibleDC(text);
+  m_bmpBase.Create(client.Width(), client.Height());
+  m_dcBase.SelectObject(&m_bmpBase);
+  m_baseValid = false;
+
   // Every frame starts with one of the two backgrounds at the client area's size.
   m_dcSprites.KeepPicture(BACKGROUND_A_X, BACKGROUND_A_Y, client.Width(), client.Height());
   m_dcSprites.KeepPicture(BACKGROUND_B_X, BACKGROUND_B_Y, client.Width(), client.Height());
@@ -56,18 +61,47 @@ void GameView::RedrawBoard(const Board& board, bool rebuild) {
   if (m_dcBoard.GetBitmap() == nullptr || m_dcSprites.GetBitmap() == nullptr) return;
   // Pixels no tile covers stay the key colour, so the picture lays over the window background.
   if (rebuild) m_dcBoard.FillSolidRect(CRect{0, 0, BOARD_PIXELS, BOARD_PIXELS}, SPRITE_KEY);
+  m_rebuiltSinceRefresh = rebuild;
+  m_baseValid = false;
   for (int col = 0; col < BOARD_SIZE; ++col) {
     for (int row = 0; row < BOARD_SIZE; ++row) {
-      const PipeCell& cell = board[CellIndex(col, row)];
-      const int x = TILE_PITCH * col;
-      const int y = TILE_PITCH * row;
       if (rebuild) {
-        DrawCell(cell, m_dcSprites, m_dcBoard, x, y);
+        DrawCell(board[CellIndex(col, row)], m_dcSprites, m_dcBoard, TILE_PITCH * col, TILE_PITCH * row);
       } else {
-        DrawCellFront(cell, m_dcSprites, m_dcBoard, x, y);
+        DrawSquareFront(board, col, row);
       }
     }
   }
+}
+
+bool GameView::RedrawSquares(const Board& board, const std::bitset<BOARD_CELLS>& squares) {
+  if (m_rebuiltSinceRefresh) {
+    RedrawBoard(board, false);
+    return true;
+  }
+  if (squares.none() || m_dcBoard.GetBitmap() == nullptr || m_dcSprites.GetBitmap() == nullptr) {
+    return false;
+  }
+  for (int col = 0; col < BOARD_SIZE; ++col) {
+    for (int row = 0; row < BOARD_SIZE; ++row) {
+      if (squares.test(static_cast<std::size_t>(CellIndex(col, row)))) {
+        // The frames stand since the rebuild, and the full refresh after it, drew them.
+        DrawCellFront(board[CellIndex(col, row)], m_dcSprites, m_dcBoard, TILE_PITCH * col,
+                      TILE_PITCH * row, true);
+        if (m_baseValid) LayBase(SquareLeft(col), SquareTop(row), TILE_FRAMED, TILE_FRAMED);
+      }
+    }
+  }
+  return true;
+}
+
+void GameView::DrawSquareFront(const Board& board, int col, int row) {
+  DrawCellFront(board[CellIndex(col, row)], m_dcSprites, m_dcBoard, TILE_PITCH * col, TILE_PITCH * row);
+}
+
+void GameView::LayBase(int x, int y, int w, int h) {
+  m_dcBase.BitBlt(x, y, w, h, m_dcSprites, BACKGROUND_A_X + x, BACKGROUND_A_Y + y);
+  m_dcBase.TransparentBlt(x, y, w, h, m_dcBoard, x - BOARD_LEFT, y - BOARD_TOP, w, h, SPRITE_KEY);
 }
 
 // A button icon: the tile interior of its column, lit (row 1) or not (row 0).
@@ -105,10 +139,15 @@ void GameView::ComposeFrame(const GamePosition& game, const FrameExtras& extras)
     m_dcSprites.CopyPicture(BACKGROUND_B_X, BACKGROUND_B_Y, m_dcBack);
     return;
   }
-  m_dcSprites.CopyPicture(BACKGROUND_A_X, BACKGROUND_A_Y, m_dcBack);
+  // The queue and the buttons lie above the board, so laying the board first changes nothing.
+  if (!m_baseValid) {
+    m_dcSprites.CopyPicture(BACKGROUND_A_X, BACKGROUND_A_Y, m_dcBase);
+    m_dcBase.TransparentBlt(BOARD_LEFT, BOARD_TOP, BOARD_PIXELS, BOARD_PIXELS, m_dcBoard, 0, 0,
+                            BOARD_PIXELS, BOARD_PIXELS, SPRITE_KEY);
+    m_baseValid = true;
+  }
+  m_dcBack.BitBlt(0, 0, m_bmpBack.Width(), m_bmpBack.Height(), m_dcBase, 0, 0);
   DrawQueueAndButtons(game, extras.overDiscard);
-  m_dcBack.TransparentBlt(BOARD_LEFT, BOARD_TOP, BOARD_PIXELS, BOARD_PIXELS, m_dcBoard, 0, 0,
-                          BOARD_PIXELS, BOARD_PIXELS, SPRITE_KEY);
   if (!extras.cursorShown) {
     // The carried piece's 18 x 18 interior spans pointer - 8 to pointer + 9.
     if (const PipeCell* piece = TemplateOf(game.current)) {

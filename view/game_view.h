@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 
 #include "game/game_position.h"
 #include "platform/dc.h"
@@ -34,6 +35,12 @@ class GameView {
   // Rebuilds the board picture from scratch (true) or draws each square's water front (false).
   // Before the surfaces exist (a headless game) there is nothing to draw on.
   void RedrawBoard(const Board& board, bool rebuild);
+  // Draws the water fronts of the marked squares only, where nothing else changed since the
+  // last refresh: the picture equals a refresh of every square, because redrawing a front that
+  // has not changed leaves its pixels as they are. The first refresh after a rebuild still
+  // draws every square, since a rebuild lays the nodes in their own order, not the front's.
+  // True when anything was drawn.
+  bool RedrawSquares(const Board& board, const std::bitset<BOARD_CELLS>& squares);
   // Composes one whole frame in the back buffer: the game with the carried piece at the
   // pointer, or the pause picture.
   void ComposeFrame(const GamePosition& game, const FrameExtras& extras);
@@ -46,8 +53,22 @@ class GameView {
   CDC m_dcBack;
   CBitmap m_bmpBack;
   std::array<CFont, 2> m_fonts;
+  // The window background with the board picture laid over it, the part of every game frame
+  // that changes only with the board: kept up to date square by square as the water moves.
+  CDC m_dcBase;
+  CBitmap m_bmpBase;
 
  private:
+  // A rebuild ran and no refresh of every square has followed it yet.
+  bool m_rebuiltSinceRefresh = true;
+  // The base picture shows the board picture as it stands.
+  bool m_baseValid = false;
+
+ private:
+  void DrawSquareFront(const Board& board, int col, int row);
+  // Lays the background and, over it, the board picture in the w x h area at client (x, y) of
+  // the base picture.
+  void LayBase(int x, int y, int w, int h);
   void DrawButton(CPoint at, int column, bool lit);
   void DrawQueueAndButtons(const GamePosition& game, bool overDiscard);
   void DrawScore(double score);

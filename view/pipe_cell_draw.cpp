@@ -22,25 +22,27 @@ struct NodeList {
 // their frame (the sheet's grid lines), the frame is written once and then only interiors,
 // which lie inside the frame and so never meet it; a node outside the indexed tiles sends
 // the whole list back to copying tile by tile, so that nothing depends on the order.
-void DrawFramedNodes(const SpriteSurface& sprites, CDC& target, int x, int y, const NodeList& list) {
+void DrawFramedNodes(const SpriteSurface& sprites, CDC& target, int x, int y, const NodeList& list,
+                     bool frameStands) {
   bool indexed = sprites.SharedFrame();
   for (const PipeNode* node : list) indexed = indexed && SpriteSurface::IsTile(node->kind, node->fill);
   if (!indexed) {
     for (const PipeNode* node : list) sprites.CopyFramed(node->kind, node->fill, target, x, y);
     return;
   }
-  if (list.count > 0) sprites.CopyFrame(target, x, y);
+  if (list.count > 0 && !(frameStands && sprites.UniformFrame())) sprites.CopyFrame(target, x, y);
   for (const PipeNode* node : list) sprites.CopyInterior(node->kind, node->fill, target, x, y);
 }
 
 }  // namespace
 
-void DrawCell(const PipeCell& cell, const SpriteSurface& sprites, CDC& target, int x, int y) {
+void DrawCell(const PipeCell& cell, const SpriteSurface& sprites, CDC& target, int x, int y,
+              bool frameStands) {
   NodeList list;
   for (const PipeNode& node : cell.nodes) {
     if (node.kind >= 0) list.Add(node);
   }
-  DrawFramedNodes(sprites, target, x, y, list);
+  DrawFramedNodes(sprites, target, x, y, list, frameStands);
 }
 
 void DrawCellBare(const PipeCell& cell, const SpriteSurface& sprites, CDC& target, int x, int y) {
@@ -49,12 +51,13 @@ void DrawCellBare(const PipeCell& cell, const SpriteSurface& sprites, CDC& targe
   }
 }
 
-void DrawCellFront(const PipeCell& cell, const SpriteSurface& sprites, CDC& target, int x, int y) {
+void DrawCellFront(const PipeCell& cell, const SpriteSurface& sprites, CDC& target, int x, int y,
+                   bool frameStands) {
   if (cell.frontCount <= 0) return;
   // A joined square holds two pieces whose slices overlap at the crossing; redrawing only the
   // front would let a dry slice of one path cover the other's water, so it is drawn whole.
   if (cell.code >= PIECE_CROSS) {
-    DrawCell(cell, sprites, target, x, y);
+    DrawCell(cell, sprites, target, x, y, frameStands);
     return;
   }
   NodeList list;
@@ -62,5 +65,5 @@ void DrawCellFront(const PipeCell& cell, const SpriteSurface& sprites, CDC& targ
   for (int i = 0; i < count; ++i) {
     if (IsNodeIndex(cell.front[i])) list.Add(cell.nodes[cell.front[i]]);
   }
-  DrawFramedNodes(sprites, target, x, y, list);
+  DrawFramedNodes(sprites, target, x, y, list, frameStands);
 }

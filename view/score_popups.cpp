@@ -21,6 +21,13 @@ void PopupRing::Rise() {
   }
 }
 
+bool PopupRing::AnyActive() const {
+  for (const ScorePopup& popup : m_popups) {
+    if (popup.IsActive()) return true;
+  }
+  return false;
+}
+
 // Oldest first: the ring is visited from the slot the next popup will take.
 void PopupRing::Draw(CDC& dc) const {
   int slot = m_next % POPUP_RING_SIZE;

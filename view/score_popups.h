@@ -36,6 +36,8 @@ class PopupRing {
   void Add(int x, int y, std::string_view text, COLORREF textColor, COLORREF outlineColor);
   // Every active popup climbs by its step.
   void Rise();
+  // Whether any popup is still rising.
+  bool AnyActive() const;
   // Draws every popup oldest first, so that the newest ends up on top.
   void Draw(CDC& dc) const;
 

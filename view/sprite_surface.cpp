@@ -36,6 +36,7 @@ void SpriteSurface::Index() {
   m_shown.clear();
   m_tiles.clear();
   m_sharedFrame = false;
+  m_uniformFrame = false;
   const CBitmap* sheet = GetBitmap();
   if (sheet == nullptr) return;
   for (int row = 0; row < 2; ++row) {
@@ -49,6 +50,10 @@ void SpriteSurface::Index() {
                         return a.x == b.x && a.y == b.y && a.argb == b.argb;
                       });
   });
+  const auto frameBegin = m_shown.begin() + first.frameBegin;
+  const auto frameEnd = m_shown.begin() + first.interiorBegin;
+  m_uniformFrame = m_sharedFrame && frameEnd - frameBegin == 4 * (FRAMED - 1) &&
+                   std::all_of(frameBegin, frameEnd, [&](const Shown& p) { return p.argb == frameBegin->argb; });
 }
 
 SpriteSurface::TileEntry SpriteSurface::IndexTile(const CBitmap& sheet, int column, int row) {

@@ -27,6 +27,9 @@ class SpriteSurface : public CDC {
   static bool IsTile(int column, int row);
   // Whether every indexed tile has the same frame, so that one copy of it serves them all.
   bool SharedFrame() const { return m_sharedFrame; }
+  // Whether that shared frame is whole and of one colour, so that frames written over one
+  // another in any order give the same pixels.
+  bool UniformFrame() const { return m_uniformFrame; }
   // The shared frame, with its top-left corner at (x, y) of target.
   void CopyFrame(CDC& target, int x, int y) const;
   // The 18 x 18 interior of the tile to (x + 1, y + 1) of target, white left out.
@@ -68,4 +71,5 @@ class SpriteSurface : public CDC {
   std::vector<Picture> m_pictures;
   std::vector<TileEntry> m_tiles;
   bool m_sharedFrame = false;
+  bool m_uniformFrame = false;
 };

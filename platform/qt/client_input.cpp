@@ -11,6 +11,7 @@
 
 #include "platform/dialog.h"
 #include "platform/qt/client_surface.h"
+#include "platform/qt/pointer_position.h"
 
 namespace {
 
@@ -40,6 +41,7 @@ std::vector<std::string> LocalFilePaths(const QMimeData* mime) {
 }  // namespace
 
 void ClientSurface::mousePressEvent(QMouseEvent* event) {
+  NotePointerPosition(event->globalPosition().toPoint());
   if (event->button() == Qt::LeftButton) {
     m_dialog.OnLButtonDown(KeyFlags(event), ToClient(event->position()));
   } else if (event->button() == Qt::RightButton) {
@@ -51,12 +53,14 @@ void ClientSurface::mousePressEvent(QMouseEvent* event) {
 // framework has a handler for the left button's; the right button's is ignored, so a right
 // double-click acts as one right press and never takes off two pieces.
 void ClientSurface::mouseDoubleClickEvent(QMouseEvent* event) {
+  NotePointerPosition(event->globalPosition().toPoint());
   if (event->button() == Qt::LeftButton) {
     m_dialog.OnLButtonDblClk(KeyFlags(event), ToClient(event->position()));
   }
 }
 
 void ClientSurface::mouseMoveEvent(QMouseEvent* event) {
+  NotePointerPosition(event->globalPosition().toPoint());
   m_dialog.OnMouseMove(KeyFlags(event), ToClient(event->position()));
 }
 

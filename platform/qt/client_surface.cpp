@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
+#include <cstdint>
+#include <cstring>
 
 #include "platform/dialog.h"
 #include "platform/qt/frame_diff.h"
@@ -36,7 +38,14 @@ void ClientSurface::ShowFrame(const CBitmap& frame) {
   const std::optional<CRect> changed = ChangedRect(m_frame, frame);
   if (!changed) return;
   const bool resized = frame.Width() != m_frame.Width() || frame.Height() != m_frame.Height();
-  m_frame = frame;
+  if (resized) {
+    m_frame = frame;
+  } else {
+    // Only the rows that changed are copied: the pointer's piece moves a few of them.
+    for (int y = changed->top; y < changed->bottom; ++y) {
+      std::memcpy(m_frame.Row(y), frame.Row(y), sizeof(std::uint32_t) * static_cast<std::size_t>(frame.Width()));
+    }
+  }
   if (resized) {
     update();
   } else {

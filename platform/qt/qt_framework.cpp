@@ -1,13 +1,13 @@
 #include "platform/qt/qt_framework.h"
 
 #include <QCoreApplication>
-#include <QCursor>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QUrl>
 #include <algorithm>
 
 #include "platform/dialog.h"
+#include "platform/qt/pointer_position.h"
 #include "platform/qt/qt_dialog_window.h"
 #include "platform/qt/qt_file_dialog.h"
 #include "platform/qt/qt_message_box.h"
@@ -56,7 +56,7 @@ void QtFramework::ApplyCursor(QtDialogWindow& window) const {
 }
 
 CPoint QtFramework::GetCursorPos() const {
-  const QPoint pos = QCursor::pos();
+  const QPoint pos = LastPointerPosition();
   return CPoint{pos.x(), pos.y()};
 }
 

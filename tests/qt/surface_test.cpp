@@ -142,9 +142,12 @@ TEST_F(Surface, MouseReachesTheHandlersInClientPixels) {
   });
 }
 
+// The pointer position is the one the window's mouse events brought; where the pointer goes
+// without telling the window (outside it), the last known position stands.
 TEST_F(Surface, PointerPositionMapsToClientPixels) {
   RunWith([&](QtDialogWindow& window) {
-    QCursor::setPos(window.Surface().mapToGlobal(QPoint(30, 40)));
+    QTest::mouseMove(window.windowHandle(), window.Surface().mapTo(&window, QPoint(30, 40)));
+    QCursor::setPos(window.Surface().mapToGlobal(QPoint(300, 400)));
     const CPoint p = m_dialog.ScreenToClient(m_framework.GetCursorPos());
     EXPECT_EQ(std::to_string(p.x) + "," + std::to_string(p.y),
               ClientText(window.Surface(), {30, 40}));

@@ -58,6 +58,7 @@ TEST(SpriteSurface, DrawsExactlyAsCopyingEveryTileWouldOnAnySheet) {
     sprites.CreateCompatibleDC(nullptr);
     sprites.SelectObject(sheet);
     EXPECT_EQ(sprites.SharedFrame(), sheet == &real);
+    EXPECT_EQ(sprites.UniformFrame(), sheet == &real);
     for (int round = 0; round < 300; ++round) {
       PipeCell cell = RandomCell(rng);
       const int x = rng.Next(60) - 15, y = rng.Next(60) - 15;
