@@ -1,27 +1,18 @@
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
 #include "game/game_dlg.h"
 #include "platform/file_bytes.h"
+#include "platform/user_data_folder.h"
 #include "storage/leaderboard_file.h"
 #include "storage/program_dir.h"
 
 namespace {
 
-// "list.txt" in the user's data folder: $XDG_DATA_HOME/vandrel, else ~/.local/share/vandrel.
-// Empty when neither variable names an absolute folder.
+// "list.txt" in the user's data folder; empty when the system names none.
 std::string UserCopyPath() {
-  const char* dataHome = std::getenv("XDG_DATA_HOME");
-  std::string folder;
-  if (dataHome != nullptr && dataHome[0] == '/') {
-    folder = dataHome;
-  } else if (const char* home = std::getenv("HOME"); home != nullptr && home[0] == '/') {
-    folder = std::string(home) + "/.local/share";
-  } else {
-    return {};
-  }
-  return folder + "/vandrel/" + LEADERBOARD_FILE_NAME;
+  const std::string folder = UserDataFolder();
+  return folder.empty() ? std::string() : folder + "/" + std::string(LEADERBOARD_FILE_NAME);
 }
 
 bool Exists(const std::string& path) {

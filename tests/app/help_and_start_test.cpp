@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "app/game_app.h"
 #include "app/help_pages.h"
@@ -21,6 +22,17 @@ TEST(FileUrl, EscapesAllButPlainPathCharacters) {
   EXPECT_EQ(FileUrl("/home/李/my games#1?/a~b_c-d.html"),
             "file:///home/%E6%9D%8E/my%20games%231%3F/a~b_c-d.html");
   EXPECT_EQ(FileUrl("relative.html"), "file:///relative.html");
+  EXPECT_EQ(FileUrl("C:/Games/my game/help.html"), "file:///C:/Games/my%20game/help.html");
+  EXPECT_EQ(FileUrl("/a:b"), "file:///a%3Ab");
+}
+
+// The address of a shipped page of a program in "/opt/games/Vandrel 1": on Windows that
+// folder lies on the current drive.
+std::string ShippedPageUrl(const std::string& page) {
+  std::string root = std::filesystem::absolute("/").generic_string();  // "/" or "Z:/"
+  root.pop_back();
+  return "file://" + (root.empty() ? std::string() : "/" + root) + "/opt/games/Vandrel%201/help/" +
+         page;
 }
 
 TEST(HelpMenu, OpensABlankPageThenTheShippedPageMinimisedWithoutFocus) {
@@ -31,9 +43,9 @@ TEST(HelpMenu, OpensABlankPageThenTheShippedPageMinimisedWithoutFocus) {
   dlg.OnCommand(ID_HELP_INSTRUCTIONS);
   dlg.OnCommand(ID_HELP_CONTACT);
   EXPECT_EQ(fw.urls, (Urls{{"about:blank", SW_SHOWMINNOACTIVE},
-                           {"file:///opt/games/Vandrel%201/help/instructions.html", SW_SHOWMINNOACTIVE},
+                           {ShippedPageUrl("instructions.html"), SW_SHOWMINNOACTIVE},
                            {"about:blank", SW_SHOWMINNOACTIVE},
-                           {"file:///opt/games/Vandrel%201/help/contact.html", SW_SHOWMINNOACTIVE}}));
+                           {ShippedPageUrl("contact.html"), SW_SHOWMINNOACTIVE}}));
   EXPECT_TRUE(fw.dialogs.empty());
 }
 

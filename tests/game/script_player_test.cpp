@@ -14,8 +14,13 @@ struct PlayerRun {
 
 // Runs the script player on a script from the test data folder, in that folder.
 PlayerRun Play(const std::string& script) {
+#ifdef _WIN32
+  const std::string command = std::string("cd /d \"") + VANDREL_TEST_DATA + "\" && \"" +
+                              VANDREL_PLAY + "\" < " + script + " 2>&1";
+#else
   const std::string command = std::string("cd '") + VANDREL_TEST_DATA + "' && '" + VANDREL_PLAY +
                               "' < " + script + " 2>&1";
+#endif
   PlayerRun run{{}, -1};
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return run;
