@@ -17,6 +17,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # Whole programs that need only the DLLs every Windows has: no libgcc, libstdc++ or
 # winpthread DLL beside the executable.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
 
 # Test programs run under Wine.
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)

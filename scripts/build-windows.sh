@@ -4,6 +4,8 @@
 # tests, which run under Wine. Installs what is missing first (MinGW-w64 with posix threads,
 # Wine, and Xvfb with ImageMagick for the window check).
 # Usage: scripts/build-windows.sh [TARGET...]   (default: everything)
+# With VANDREL_HOST_TOOLS_DIR set to a native build folder (as build/), its generators are run
+# instead of building them once more for the build machine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,9 +27,9 @@ if ((${#missing[@]} > 0)); then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S . -B build-win -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+cmake -S . -B build-win -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
-  -DVANDREL_QT=OFF -DVANDREL_BENCH=OFF >/dev/null
+  -DVANDREL_QT=OFF -DVANDREL_BENCH=OFF -DVANDREL_HOST_TOOLS_DIR="${VANDREL_HOST_TOOLS_DIR:-}" >/dev/null
 if (($# > 0)); then
   cmake --build build-win -j2 --target "$@"
 else

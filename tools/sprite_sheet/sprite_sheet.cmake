@@ -3,7 +3,14 @@
 # Included from the top-level CMakeLists.txt, so that the generated sources belong to the
 # directory that defines vandrel_core.
 
-if(CMAKE_CROSSCOMPILING)
+set(VANDREL_HOST_TOOLS_DIR "" CACHE PATH
+  "When cross-building: a native build of this project whose generators to run")
+if(CMAKE_CROSSCOMPILING AND VANDREL_HOST_TOOLS_DIR)
+  set(VANDREL_SPRITE_TOOL ${VANDREL_HOST_TOOLS_DIR}/vandrel-sprite-sheet)
+  set(VANDREL_SPRITE_TOOL_DEPENDS ${VANDREL_SPRITE_TOOL})
+  set(VANDREL_HELP_PICTURES_TOOL ${VANDREL_HOST_TOOLS_DIR}/tools/vandrel-help-pictures)
+  set(VANDREL_HELP_PICTURES_DEPENDS ${VANDREL_HELP_PICTURES_TOOL})
+elseif(CMAKE_CROSSCOMPILING)
   # The generators run on the build machine: this project is configured once more for the
   # build machine, with nothing but the sheet's and the help pages' generators built there.
   include(ExternalProject)
