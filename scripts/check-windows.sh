@@ -6,6 +6,7 @@
 # program and leaves list.txt beside the .exe in GB18030. The display, the Wine prefix and
 # every file it makes are its own and go at the end.
 # Needs build-win/ (scripts/build-windows.sh). Usage: scripts/check-windows.sh [SEED]
+# With VANDREL_WINE_PREFIX naming a prefix its caller made (and removes), that one serves.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seed=${1:-7}
@@ -13,11 +14,12 @@ exe=build-win/vandrel.exe
 player=build-win/tools/vandrel-play.exe
 
 work=$(mktemp -d /tmp/vandrel-check-XXXXXX)
+prefix=${VANDREL_WINE_PREFIX:-$work/prefix}
 xvfb_pid=""
 game_pid=""
 cleanup() {
   if [[ -n $game_pid ]]; then kill "$game_pid" 2>/dev/null || true; fi
-  WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null || true
+  WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
   if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
   if [[ -n ${KEEP_CHECK:-} ]]; then echo "kept $work"; else rm -rf "$work"; fi
 }
@@ -31,15 +33,11 @@ ms_since() { echo $((($(now) - $1) / 1000000)); }
 
 # A fresh prefix, made without a display so that no installer asks anything; Wine's own
 # browser and .NET stay out of it.
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
+export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
 unset DISPLAY
-wineboot --init >/dev/null 2>&1 || fail "wineboot failed"
-# Wine's dialog fonts have no Chinese glyphs; Windows links them to its Chinese faces, and
-# here the same link goes to the system's WenQuanYi face.
-for face in Tahoma "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2"; do
-  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
-    /v "$face" /t REG_MULTI_SZ /d 'wqy-zenhei.ttc,WenQuanYi Zen Hei' /f >/dev/null 2>&1
-done
+if [[ -z ${VANDREL_WINE_PREFIX:-} ]]; then
+  wineboot --init >/dev/null 2>&1 || fail "wineboot failed"
+fi
 wineserver -w
 
 # The game's folder, and the frames of vandrel-play for the same seed.
