@@ -61,11 +61,14 @@ HANDLE CreateTemporaryBeside(const std::wstring& path, std::wstring& tempPath) {
   return INVALID_HANDLE_VALUE;
 }
 
-// What stands at path may be replaced: nothing, or a plain file (not a folder or a device).
+// What stands at path may be replaced: nothing, or a plain file that is not read-only (not a
+// folder or a device). The read-only mark is looked at here because not every file system
+// refuses a replacing move onto such a file.
 bool MayReplace(const std::wstring& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return GetLastError() == ERROR_FILE_NOT_FOUND;
-  return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
+  return (attributes &
+          (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE | FILE_ATTRIBUTE_READONLY)) == 0;
 }
 
 }  // namespace
