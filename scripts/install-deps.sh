@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, only those that are missing.
-# Usage: scripts/install-deps.sh [--no-qt] [--desktop-tools] [--packaging]
+# Usage: scripts/install-deps.sh [--no-qt] [--desktop-tools] [--packaging] [--windows]
 #   --no-qt          only what the headless core needs
 #   --desktop-tools  also what looking at the real window needs (xwininfo, ImageMagick)
 #   --packaging      also what making and checking the packages needs, and what the Debian
 #                    package depends on besides the libraries, so that it runs unpacked
+#   --windows        also what cross-building the Windows program and checking it under Wine
+#                    needs (MinGW-w64 with posix threads, Wine, Xvfb, xdotool, ImageMagick)
 set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev)
@@ -15,7 +17,9 @@ for option in "$@"; do
     --desktop-tools) packages+=(x11-utils imagemagick) ;;
     --packaging) packages+=(dpkg-dev file binutils lintian appstream desktop-file-utils
                             shared-mime-info xdotool qt6-qpa-plugins qt6-translations-l10n) ;;
-    *) echo "usage: $0 [--no-qt] [--desktop-tools] [--packaging]" >&2; exit 2 ;;
+    --windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth xfonts-base
+                          fonts-wqy-zenhei imagemagick x11-utils xdotool) ;;
+    *) echo "usage: $0 [--no-qt] [--desktop-tools] [--packaging] [--windows]" >&2; exit 2 ;;
   esac
 done
 if ((with_qt)); then

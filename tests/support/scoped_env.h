@@ -4,6 +4,15 @@
 #include <optional>
 #include <string>
 
+// The variable that names the user's data folder, and the game's folder inside it.
+#ifdef _WIN32
+inline constexpr const char* DATA_HOME_VARIABLE = "APPDATA";
+inline constexpr const char* DATA_SUBFOLDER = "Vandrel";
+#else
+inline constexpr const char* DATA_HOME_VARIABLE = "XDG_DATA_HOME";
+inline constexpr const char* DATA_SUBFOLDER = "vandrel";
+#endif
+
 // Sets an environment variable for the life of the object and puts the old value back after,
 // so a test never reads or writes the user's real data folders.
 class ScopedEnv {
