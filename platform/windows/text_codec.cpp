@@ -119,8 +119,16 @@ void EncodeOne(std::uint32_t code, std::string& out) {
     wide[0] = static_cast<wchar_t>(code);
   }
   char bytes[8];
-  const int length =
-      WideCharToMultiByte(GbCodePage(), 0, wide, units, bytes, sizeof bytes, nullptr, nullptr);
+  // Code page 54936 stores every character; 936 reports one it cannot store, which must not be
+  // written as a look-alike or as one '?' per UTF-16 unit.
+  const bool full = GbCodePage() != 936;
+  BOOL usedDefault = FALSE;
+  const int length = WideCharToMultiByte(GbCodePage(), full ? 0 : WC_NO_BEST_FIT_CHARS, wide, units,
+                                         bytes, sizeof bytes, nullptr, full ? nullptr : &usedDefault);
+  if (usedDefault) {
+    out += '?';
+    return;
+  }
   // A single byte above ASCII is no GB18030 character: code page 936 writes the euro sign so.
   if (length > 1 || (length == 1 && static_cast<unsigned char>(bytes[0]) < 0x80)) {
     out.append(bytes, static_cast<std::size_t>(length));

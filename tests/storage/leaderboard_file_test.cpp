@@ -34,7 +34,7 @@ std::string Repeat(const std::string& text, int times) {
 
 // Whether the system converts GB18030 itself. Wine has no code page 54936 and stands in GBK
 // (code page 936): characters beyond GBK are written as "?" there, and "—" reads back as "―".
-bool SystemHasGb18030() { return Utf8ToGb18030("😀") != "?"; }
+bool SystemHasGb18030() { return Gb18030ToUtf8("\x81\x30\x81\x30") == "\u0080"; }
 
 Leaderboard Parsed(const std::string& bytes) {
   Leaderboard board;
@@ -58,7 +58,9 @@ TEST(LeaderboardFile, NamesAndScoresComeBackInFileOrder) {
   const Leaderboard read = Parsed(bytes);
   EXPECT_EQ(read.entries[0], (LeaderboardEntry{"AB", 1234}));
   EXPECT_EQ(read.entries[1], (LeaderboardEntry{"小明", -5}));
-  if (SystemHasGb18030()) EXPECT_EQ(read.entries[2], (LeaderboardEntry{"Zoë 😀", 13}));
+  if (SystemHasGb18030()) {
+    EXPECT_EQ(read.entries[2], (LeaderboardEntry{"Zoë 😀", 13}));
+  }
   EXPECT_EQ(read.entries[9], (LeaderboardEntry{"佚名", 0}));
 
   // Read as it stands, without sorting, and with a fraction kept until it is written again.
@@ -124,7 +126,9 @@ TEST(LeaderboardFile, InvalidGbkBytesSpoilOnlyTheirOwnCharacter) {
   EXPECT_EQ(board.entries[1], (LeaderboardEntry{"B\uFFFD", 8}));  // a character cut short
   EXPECT_EQ(board.entries[2], (LeaderboardEntry{"C", 9}));
   EXPECT_EQ(Utf8ToGb18030("a\xC3(b"), "a?(b");
-  if (SystemHasGb18030()) EXPECT_EQ(Gb18030ToUtf8(Utf8ToGb18030("€·—")), "€·—");
+  if (SystemHasGb18030()) {
+    EXPECT_EQ(Gb18030ToUtf8(Utf8ToGb18030("€·—")), "€·—");
+  }
 }
 
 TEST(LeaderboardFile, NoNameIsWrittenThatWouldCutTheFileShort) {
@@ -170,7 +174,7 @@ class LeaderboardStore : public ::testing::Test {
   }
 
   std::string ProgramCopy() const { return m_program.File("bin/list.txt"); }
-  std::string UserCopy() const { return m_data.File(std::string(DATA_SUBFOLDER) + "/list.txt"); }
+  std::string UserCopy() const { return UserDataFolderIn(m_data.Path()) + "/list.txt"; }
 
   TempFolder m_program;
   TempFolder m_data;
@@ -200,7 +204,7 @@ TEST_F(LeaderboardStore, MissingFileGivesDefaultsAndEachChangeIsWrittenAtOnce) {
 
 TEST_F(LeaderboardStore, OneRulePicksThePlaceAndNoCopyIsEverRemoved) {
   // A user copy from an earlier run stays untouched while the program's folder takes the file.
-  std::filesystem::create_directories(m_data.File(DATA_SUBFOLDER));
+  std::filesystem::create_directories(UserDataFolderIn(m_data.Path()));
   ASSERT_TRUE(WriteFileContents(UserCopy(), "Old\r\n1\r\n"));
   CGameDlg beside(m_framework);
   beside.ReadLeaderboard();
