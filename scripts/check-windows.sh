@@ -2,7 +2,9 @@
 # Smoke test of the Windows program under Wine, on a private Xvfb display inside a Wine virtual
 # desktop: vandrel.exe --seed N shows its window; the window's client area equals the frame
 # vandrel-play.exe composes for the same seed everywhere outside the score text; a click on a
-# square next to the source lays the carried piece there, as in vandrel-play; Esc ends the
+# square next to the source lays the carried piece there, as in vandrel-play; the Space key
+# (an accelerator from the menu's key table) pauses the game as vandrel-play's pause does; Esc
+# ends the
 # program and leaves list.txt beside the .exe in GB18030. The display, the Wine prefix and
 # every file it makes are its own and go at the end.
 # Needs build-win/ (scripts/build-windows.sh). Usage: scripts/check-windows.sh [SEED]
@@ -50,8 +52,12 @@ read -r col row < <(echo "$board" | awk '{ i = index($0, "S"); if (i) { print in
 target=$((col > 0 ? col - 1 : col + 1))
 click_x=$((80 + 19 * target + 9))
 click_y=$((80 + 19 * row + 9))
-printf 'seed %s\nnew\nframe Z:%s\nclick %s %s\nmove 700 700\nframe Z:%s\n' "$seed" \
-  "$work/start.png" "$click_x" "$click_y" "$work/laid.png" | wine "$player" >/dev/null ||
+# Keys go to the X window under the pointer (there is no window manager): they are pressed with
+# the pointer on the game's client area, away from the board, at (470, 450).
+pause_id=$(grep -oE 'ID_GAME_PAUSE = [0-9]+' res/resource_ids.h | grep -oE '[0-9]+$')
+printf 'seed %s\nnew\nframe Z:%s\nclick %s %s\nmove 700 700\nframe Z:%s\nmove 470 450\nmenu %s\nframe Z:%s\n' \
+  "$seed" "$work/start.png" "$click_x" "$click_y" "$work/laid.png" "$pause_id" "$work/paused.png" |
+  wine "$player" >/dev/null ||
   fail "vandrel-play.exe could not write its frames"
 
 # The display, with the pointer parked outside the game window.
@@ -107,12 +113,18 @@ pixels=$(differing "$work/window-laid.png" "$work/laid.png")
 [[ $pixels == 0 ]] || fail "after the click the window differs from vandrel-play's frame in $pixels pixels"
 echo "click at square ($target, $row): the piece lies there as in vandrel-play"
 
-# Esc ends the program, which writes list.txt beside itself; the virtual desktop goes with
-# its last window.
-# Keys go to the X window under the pointer (there is no window manager): the pointer rests
-# on the game's client area first, away from the board.
+# Space pauses the game.
 xdotool mousemove $((client_left + 470)) $((client_top + 450))
 sleep 0.2
+xdotool key space
+sleep 0.5
+shoot window-paused
+pixels=$(differing "$work/window-paused.png" "$work/paused.png")
+[[ $pixels == 0 ]] || fail "after Space the window differs from vandrel-play's paused frame in $pixels pixels"
+echo "Space: the game pauses as in vandrel-play"
+
+# Esc ends the program, which writes list.txt beside itself; the virtual desktop goes with
+# its last window.
 stopping=$(now)
 xdotool key Escape
 for _ in $(seq 1 100); do
