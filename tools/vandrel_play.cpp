@@ -35,7 +35,7 @@ std::string CellText(const PipeCell& cell) {
   if (cell.code == CELL_EMPTY) text = " .";
   else if (cell.code == CELL_SOURCE) text = " S";
   else if (cell.code == CELL_DRAIN) text = " D";
-  else text = (cell.code < 10 ? " " : "") + std::to_string(cell.code);
+  else text = std::string(cell.code < 10 ? " " : "") + std::to_string(cell.code);
   return text + (cell.HasWater() ? "~" : " ");
 }
 
