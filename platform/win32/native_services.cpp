@@ -62,20 +62,6 @@ void NativeShellOpen(const std::wstring& target, int showMode) {
   ShellExecuteW(nullptr, L"open", target.c_str(), nullptr, nullptr, showMode);
 }
 
-std::wstring NativeModuleFileName() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length =
-        GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) return {};
-    if (length < path.size()) {
-      path.resize(length);
-      return path;
-    }
-    path.resize(path.size() * 2);
-  }
-}
-
 void NativeInitCommonControls() {
   INITCOMMONCONTROLSEX controls{};
   controls.dwSize = sizeof controls;

@@ -29,8 +29,6 @@ void NativeShowCursor(bool show);
 void NativeCursorPos(int& x, int& y);
 // Hands target (an address or a file) to the shell's "open" verb with show mode showMode.
 void NativeShellOpen(const std::wstring& target, int showMode);
-// Full path of the running executable.
-std::wstring NativeModuleFileName();
 // Makes the common controls (list views and visual styles) ready; once, at start.
 void NativeInitCommonControls();
 

@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "platform/dialog.h"
+#include "platform/program_path.h"
 #include "platform/win32/dialog_spec.h"
 #include "platform/win32/native_services.h"
 #include "platform/win32/win32_window_port.h"
@@ -131,7 +132,7 @@ void Win32Framework::OpenUrl(std::string_view url, int showMode) {
 }
 
 std::string Win32Framework::GetModuleFileName() const {
-  return NarrowToUtf8(NativeModuleFileName());
+  return RunningProgramPath();
 }
 
 std::int64_t Win32Framework::CurrentTimeSeconds() const {
