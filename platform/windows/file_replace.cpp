@@ -148,7 +148,13 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     return !missing && GetLastError() == ERROR_ACCESS_DENIED && WriteInPlace(target, bytes);
   }
   const bool written = WriteAll(file.handle, bytes) && FlushFileBuffers(file.handle);
+  // The new file takes what the old one was marked as (hidden, say); its permissions are the
+  // folder's, as for every file made there.
+  constexpr DWORD KEPT = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                         FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
   if (!file.Close() || !written ||
+      (!missing && (attributes & KEPT) != 0 &&
+       !SetFileAttributesW(tempPath.c_str(), attributes & KEPT)) ||
       !MoveFileExW(tempPath.c_str(), target.c_str(),
                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     DeleteFileW(tempPath.c_str());
