@@ -12,6 +12,17 @@
 
 namespace {
 
+// Paths from and to UTF-8 text whatever the system's narrow code page; the address always has
+// forward slashes, Windows paths included.
+std::filesystem::path PathOfUtf8(const std::string& text) {
+  return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
+std::string Utf8OfPath(const std::filesystem::path& path) {
+  const std::u8string text = path.generic_u8string();
+  return std::string(text.begin(), text.end());
+}
+
 // A blank page first, then the page itself, both minimised and without taking the focus from
 // the game; whether the browser came up is not looked at.
 void OpenShippedPage(CGameDlg& dlg, std::string_view page) {
@@ -19,10 +30,10 @@ void OpenShippedPage(CGameDlg& dlg, std::string_view page) {
   // An executable path without a folder means the current folder; an address needs it whole.
   std::error_code error;
   const std::filesystem::path file =
-      FindInstallLayout(GetProgramDir(framework)).dataDir + std::string(page);
+      PathOfUtf8(FindInstallLayout(GetProgramDir(framework)).dataDir + std::string(page));
   const std::filesystem::path absolute = std::filesystem::absolute(file, error);
   framework.OpenUrl("about:blank", SW_SHOWMINNOACTIVE);
-  framework.OpenUrl(FileUrl((error ? file : absolute).string()), SW_SHOWMINNOACTIVE);
+  framework.OpenUrl(FileUrl(Utf8OfPath(error ? file : absolute)), SW_SHOWMINNOACTIVE);
 }
 
 }  // namespace

@@ -9,15 +9,22 @@ bool KeptAsIs(unsigned char c) {
          c == '/' || c == '-' || c == '.' || c == '_' || c == '~';
 }
 
+// A path that starts with a drive, as "C:/...", keeps the drive's colon.
+bool HasDrive(std::string_view path) {
+  return path.size() >= 2 && path[1] == ':' &&
+         ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+}
+
 }  // namespace
 
 std::string FileUrl(std::string_view path) {
   std::string url = "file://";
   if (path.empty() || path.front() != '/') url += '/';
-  for (const char c : path) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (KeptAsIs(byte)) {
-      url += c;
+  const bool drive = HasDrive(path);
+  for (std::size_t i = 0; i < path.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(path[i]);
+    if (KeptAsIs(byte) || (drive && i == 1)) {
+      url += path[i];
     } else {
       char escaped[4];
       std::snprintf(escaped, sizeof escaped, "%%%02X", byte);

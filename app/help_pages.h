@@ -10,5 +10,5 @@ inline constexpr std::string_view CONTACT_PAGE = "help/contact.html";
 
 // The file:// address of a file at path (absolute, UTF-8). Every byte other than an ASCII
 // letter, digit, '/' or one of "-._~" is written as %XX, so spaces, '#', '?' and non-ASCII
-// names survive the trip to the browser.
+// names survive the trip to the browser. A drive's colon stays: C:/a.html gives file:///C:/a.html.
 std::string FileUrl(std::string_view path);

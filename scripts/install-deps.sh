@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, only those that are missing.
-# Usage: scripts/install-deps.sh [--no-qt] [--desktop-tools] [--packaging] [--windows-packaging]
+# Usage: scripts/install-deps.sh [--no-qt] [--desktop-tools] [--packaging] [--windows]
+#                              [--windows-packaging]
 #   --no-qt          only what the headless core needs
 #   --desktop-tools  also what looking at and driving the real window needs (xwininfo,
 #                    ImageMagick, xdotool)
 #   --packaging      also what making and checking the packages needs, and what the Debian
 #                    package depends on besides the libraries, so that it runs unpacked
+#   --windows        also what cross-building the Windows program and checking it under Wine
+#                    needs (MinGW-w64 with posix threads, Wine, Xvfb, xdotool, ImageMagick)
 #   --windows-packaging  also what making the Windows zip and installer and trying the
 #                    installer under Wine needs
 set -euo pipefail
@@ -19,7 +22,9 @@ for option in "$@"; do
     --packaging) packages+=(dpkg-dev file binutils lintian appstream desktop-file-utils
                             shared-mime-info xdotool qt6-qpa-plugins qt6-translations-l10n) ;;
     --windows-packaging) packages+=(nsis zip wine wine64 binutils) ;;
-    *) echo "usage: $0 [--no-qt] [--desktop-tools] [--packaging] [--windows-packaging]" >&2; exit 2 ;;
+    --windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth xfonts-base
+                          fonts-wqy-zenhei imagemagick x11-utils xdotool) ;;
+    *) echo "usage: $0 [--no-qt] [--desktop-tools] [--packaging] [--windows] [--windows-packaging]" >&2; exit 2 ;;
   esac
 done
 if ((with_qt)); then

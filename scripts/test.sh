@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test; then builds the core with
 # AddressSanitizer and UndefinedBehaviorSanitizer and runs its tests again, and gives the file
-# readers' fuzz targets a short run; builds the Debian package and checks it. Exits non-zero
-# when anything fails.
+# readers' fuzz targets a short run; builds the Debian package and checks it; last it
+# cross-builds the Windows program and checks it under Wine (core tests, and the window on a
+# private display), makes the Windows zip and installer and installs and removes it under Wine.
+# Exits non-zero when anything fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -44,8 +46,27 @@ for target in saved_game leaderboard; do
   rm -rf "$scratch" "$scratch.log"
 done
 
-# One closing line for the whole run: test programs of both builds, the fuzz runs and the
-# package check.
+echo "== Windows program: cross-built, core tests and the window under Wine (build-win/)"
+windows_started=$SECONDS
+VANDREL_HOST_TOOLS_DIR="$PWD/build" scripts/build-windows.sh
+# The core tests need no display; their Wine prefix is this run's own.
+wine_prefix=$(mktemp -d /tmp/vandrel-wine-XXXXXX)
+trap 'rm -f "$log"; WINEPREFIX="$wine_prefix" wineserver -k 2>/dev/null || true; rm -rf "$wine_prefix"' EXIT
+(
+  export WINEPREFIX="$wine_prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
+  unset DISPLAY
+  wineboot --init >/dev/null 2>&1
+  ctest --test-dir build-win --output-on-failure -j"$jobs"
+  wineserver -k 2>/dev/null || true
+) | tee -a "$log"
+VANDREL_WINE_PREFIX="$wine_prefix" scripts/check-windows.sh
+echo "== Windows packages: the zip and the installer, installed and removed under Wine"
+scripts/package-windows.sh
+scripts/check-windows-installer.sh dist/vandrel-*-windows-x64-setup.exe
+echo "Windows steps: $((SECONDS - windows_started)) s"
+
+# One closing line for the whole run: test programs of the three builds, the fuzz runs, the
+# package check, the window check and the installer check under Wine.
 programs=$(grep -oE 'tests passed, 0 tests failed out of [0-9]+' "$log" |
   awk '{ sum += $NF } END { print sum + 0 }')
-echo "all: $((programs + 3)) passed, 0 failed"
+echo "all: $((programs + 5)) passed, 0 failed"

@@ -10,14 +10,24 @@ bool HoldsHelp(const std::filesystem::path& folder) {
   return std::filesystem::is_directory(folder / "help", error);
 }
 
+// Paths from and to UTF-8 text whatever the system's narrow code page (Windows' is not UTF-8).
+std::filesystem::path PathOfUtf8(std::string_view text) {
+  return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
+std::string Utf8OfPath(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
 }  // namespace
 
 InstallLayout FindInstallLayout(std::string_view programDir) {
-  const std::filesystem::path program(programDir.empty() ? std::string_view(".") : programDir);
+  const std::filesystem::path program = PathOfUtf8(programDir.empty() ? std::string_view(".") : programDir);
   if (HoldsHelp(program)) return {std::string(programDir), false};
   // The program's path comes from the system with every link resolved, so its folder's ".."
   // can be taken away by the text alone.
   const std::filesystem::path shared = (program / ".." / "share" / "vandrel").lexically_normal();
-  if (HoldsHelp(shared)) return {(shared / "").string(), true};
+  if (HoldsHelp(shared)) return {Utf8OfPath(shared / ""), true};
   return {std::string(programDir), false};
 }

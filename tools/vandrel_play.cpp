@@ -13,6 +13,7 @@
 #include "app/game_dlg.h"
 #include "storage/score_text.h"
 #include "res/resource_ids.h"
+#include "platform/program_path.h"
 #include "platform/scripted/scripted_framework.h"
 #include "tools/offscreen_text.h"
 #include "view/png_file.h"
@@ -34,7 +35,7 @@ std::string CellText(const PipeCell& cell) {
   if (cell.code == CELL_EMPTY) text = " .";
   else if (cell.code == CELL_SOURCE) text = " S";
   else if (cell.code == CELL_DRAIN) text = " D";
-  else text = (cell.code < 10 ? " " : "") + std::to_string(cell.code);
+  else text = std::string(cell.code < 10 ? " " : "") + std::to_string(cell.code);
   return text + (cell.HasWater() ? "~" : " ");
 }
 
@@ -44,7 +45,8 @@ class ScriptPlayer {
   // title, and it reads and writes list.txt as the game does, beside the player when the file
   // can be written there, else in the user's data folder.
   explicit ScriptPlayer(const std::filesystem::path& executable) : m_dialog(m_framework) {
-    m_framework.moduleFileName = (executable.parent_path() / "vandrel").string();
+    const std::u8string program = (executable.parent_path() / "vandrel").u8string();
+    m_framework.moduleFileName.assign(program.begin(), program.end());
     m_framework.onDialog = [](const DialogRecord& record) {
       std::cout << record.Describe() << "\n";
       for (const std::string& row : record.rows) std::cout << "  " << row << "\n";
@@ -256,9 +258,9 @@ void ScriptPlayer::PrintTimers() {
 }  // namespace
 
 int main(int, char** argv) {
-  std::error_code noPath;
-  const std::filesystem::path self = std::filesystem::canonical("/proc/self/exe", noPath);
-  ScriptPlayer player(noPath ? std::filesystem::absolute(argv[0]) : self);
+  const std::string self = RunningProgramPath();
+  ScriptPlayer player(self.empty() ? std::filesystem::absolute(argv[0])
+                                   : std::filesystem::path(std::u8string(self.begin(), self.end())));
   std::string line;
   int number = 0;
   while (!player.Closed() && std::getline(std::cin, line)) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "app/game_app.h"
 #include "app/help_pages.h"
@@ -10,6 +11,7 @@
 #include "res/resource_ids.h"
 #include "platform/scripted/scripted_framework.h"
 #include "platform/scripted/temp_folder.h"
+#include "tests/support/scoped_env.h"
 
 namespace {
 
@@ -21,6 +23,17 @@ TEST(FileUrl, EscapesAllButPlainPathCharacters) {
   EXPECT_EQ(FileUrl("/home/李/my games#1?/a~b_c-d.html"),
             "file:///home/%E6%9D%8E/my%20games%231%3F/a~b_c-d.html");
   EXPECT_EQ(FileUrl("relative.html"), "file:///relative.html");
+  EXPECT_EQ(FileUrl("C:/Games/my game/help.html"), "file:///C:/Games/my%20game/help.html");
+  EXPECT_EQ(FileUrl("/a:b"), "file:///a%3Ab");
+}
+
+// The address of a shipped page of a program in "/opt/games/Vandrel 1": on Windows that
+// folder lies on the current drive.
+std::string ShippedPageUrl(const std::string& page) {
+  std::string root = std::filesystem::absolute("/").generic_string();  // "/" or "Z:/"
+  root.pop_back();
+  return "file://" + (root.empty() ? std::string() : "/" + root) + "/opt/games/Vandrel%201/help/" +
+         page;
 }
 
 TEST(HelpMenu, OpensABlankPageThenTheShippedPageMinimisedWithoutFocus) {
@@ -31,9 +44,9 @@ TEST(HelpMenu, OpensABlankPageThenTheShippedPageMinimisedWithoutFocus) {
   dlg.OnCommand(ID_HELP_INSTRUCTIONS);
   dlg.OnCommand(ID_HELP_CONTACT);
   EXPECT_EQ(fw.urls, (Urls{{"about:blank", SW_SHOWMINNOACTIVE},
-                           {"file:///opt/games/Vandrel%201/help/instructions.html", SW_SHOWMINNOACTIVE},
+                           {ShippedPageUrl("instructions.html"), SW_SHOWMINNOACTIVE},
                            {"about:blank", SW_SHOWMINNOACTIVE},
-                           {"file:///opt/games/Vandrel%201/help/contact.html", SW_SHOWMINNOACTIVE}}));
+                           {ShippedPageUrl("contact.html"), SW_SHOWMINNOACTIVE}}));
   EXPECT_TRUE(fw.dialogs.empty());
 }
 
@@ -54,13 +67,13 @@ TEST(HelpMenu, AboutShowsTheAboutBox) {
 TEST(GameApp, RunsTheGameWindowUntilItClosesAndReturnsFalse) {
   TempFolder program;
   TempFolder data;
-  setenv("XDG_DATA_HOME", data.Path().c_str(), 1);
+  setenv(DATA_HOME_VARIABLE, data.Path().c_str(), 1);
   ScriptedFramework fw;
   fw.moduleFileName = program.File("vandrel");
   fw.AnswerCancel();
   CGameApp app(fw);
   EXPECT_FALSE(app.InitInstance());
-  unsetenv("XDG_DATA_HOME");
+  unsetenv(DATA_HOME_VARIABLE);
   EXPECT_TRUE(fw.errors.empty());
   ASSERT_EQ(fw.dialogs.size(), 1u);
   EXPECT_EQ(fw.dialogs[0].title, "Vandrel");

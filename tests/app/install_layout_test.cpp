@@ -16,6 +16,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Windows writes the same folder with '\\' where the test wrote '/'.
+fs::path Normal(const std::string& path) { return fs::path(path).lexically_normal(); }
+
 TEST(InstallLayout, HelpBesideTheProgramWinsOverSharedDataWhichMeansInstalled) {
   TempFolder root;
   fs::create_directories(root.File("usr/games"));
@@ -29,7 +32,7 @@ TEST(InstallLayout, HelpBesideTheProgramWinsOverSharedDataWhichMeansInstalled) {
   // Installed: the pages in ../share/vandrel, named without "..".
   fs::create_directories(root.File("usr/share/vandrel/help"));
   layout = FindInstallLayout(games);
-  EXPECT_EQ(layout.dataDir, root.File("usr/share/vandrel/"));
+  EXPECT_EQ(Normal(layout.dataDir), Normal(root.File("usr/share/vandrel/")));
   EXPECT_TRUE(layout.installed);
 
   // Pages beside the program (a build folder, an unpacked zip) are its own.
@@ -49,7 +52,8 @@ TEST(InstallLayout, HelpMenuOpensTheInstalledPages) {
   fw.Open(dlg);
   dlg.OnCommand(ID_HELP_CONTACT);
   ASSERT_EQ(fw.urls.size(), 2u);
-  EXPECT_EQ(fw.urls[1].first, FileUrl(root.File("usr/share/vandrel/help/contact.html")));
+  EXPECT_EQ(fw.urls[1].first,
+            FileUrl(fs::path(root.File("usr/share/vandrel/help/contact.html")).generic_string()));
 }
 
 }  // namespace

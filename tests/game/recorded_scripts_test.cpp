@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
 
 #include <cstdint>
 #include <cstdio>
@@ -35,24 +38,44 @@ std::string Hex(std::uint64_t value) {
   return text;
 }
 
+#ifdef _WIN32
+constexpr const char* PLAYER_NAME = "vandrel-play.exe";
+#else
+constexpr const char* PLAYER_NAME = "vandrel-play";
+#endif
+
+// The command line that pipes the script of seed into the player copy in folder.
+std::string PipeCommand(const std::string& folder, unsigned seed, int actions) {
+  const std::string script = std::to_string(seed) + " " + std::to_string(actions);
+#ifdef _WIN32
+  return "cd /d \"" + folder + "\" && \"" + VANDREL_SCRIPT_GEN + "\" " + script + " | " +
+         PLAYER_NAME + " 2>&1";
+#else
+  return "cd '" + folder + "' && '" + VANDREL_SCRIPT_GEN + "' " + script + " | ./" + PLAYER_NAME +
+         " 2>&1";
+#endif
+}
+
 // The player's output (standard output and error) for the script of seed, run in a fresh
-// folder that holds a copy of the player (its list.txt lands there) and the worked example.
+// folder that holds a copy of the player (its list.txt lands there) and the worked example,
+// then "exit STATUS".
 std::string PlayScript(unsigned seed, int actions) {
   TempFolder folder;
-  fs::copy_file(VANDREL_PLAY, folder.File("vandrel-play"));
+  fs::copy_file(VANDREL_PLAY, folder.File(PLAYER_NAME));
   fs::copy_file(std::string(VANDREL_TEST_DATA) + "/worked_example.flm",
                 folder.File("worked_example.flm"));
-  const std::string command = "cd '" + folder.Path() + "' && '" + VANDREL_SCRIPT_GEN + "' " +
-                              std::to_string(seed) + " " + std::to_string(actions) +
-                              " | ./vandrel-play 2>&1; echo \"exit $?\"";
   std::string output;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
+  int status = -1;
+  if (FILE* pipe = popen(PipeCommand(folder.Path(), seed, actions).c_str(), "r")) {
     char buffer[65536];
     std::size_t n = 0;
     while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
-    pclose(pipe);
+    status = pclose(pipe);
   }
-  return output;
+#ifndef _WIN32
+  status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
+  return output + "exit " + std::to_string(status) + "\n";
 }
 
 struct Recording {

@@ -10,6 +10,12 @@
 
 namespace {
 
+#ifdef _WIN32
+constexpr const char* PLAYER_NAME = "vandrel-play.exe";
+#else
+constexpr const char* PLAYER_NAME = "vandrel-play";
+#endif
+
 struct PlayerRun {
   std::string output;
   int status;
@@ -20,14 +26,20 @@ struct PlayerRun {
 struct PlayerCopy {
   TempFolder program;
   TempFolder data;
-  ScopedEnv dataHome{"XDG_DATA_HOME", data.Path()};
-  PlayerCopy() { std::filesystem::copy_file(VANDREL_PLAY, program.File("vandrel-play")); }
+  ScopedEnv dataHome{DATA_HOME_VARIABLE, data.Path()};
+  std::string path = program.File(PLAYER_NAME);
+  PlayerCopy() { std::filesystem::copy_file(VANDREL_PLAY, path); }
 };
 
 // Runs the script player copy on a script from the test data folder, in that folder.
 PlayerRun Play(const PlayerCopy& player, const std::string& script) {
-  const std::string command = std::string("cd '") + VANDREL_TEST_DATA + "' && '" +
-                              player.program.File("vandrel-play") + "' < " + script + " 2>&1";
+#ifdef _WIN32
+  const std::string command = std::string("cd /d \"") + VANDREL_TEST_DATA + "\" && \"" +
+                              player.path + "\" < " + script + " 2>&1";
+#else
+  const std::string command = std::string("cd '") + VANDREL_TEST_DATA + "' && '" + player.path +
+                              "' < " + script + " 2>&1";
+#endif
   PlayerRun run{{}, -1};
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return run;

@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#ifndef _WIN32
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <filesystem>
@@ -18,6 +20,7 @@
 #include "storage/program_dir.h"
 #include "platform/scripted/scripted_framework.h"
 #include "platform/scripted/temp_folder.h"
+#include "tests/support/scoped_env.h"
 
 namespace {
 
@@ -28,6 +31,10 @@ std::string Repeat(const std::string& text, int times) {
   for (int i = 0; i < times; ++i) out += text;
   return out;
 }
+
+// Whether the system converts GB18030 itself. Wine has no code page 54936 and stands in GBK
+// (code page 936): characters beyond GBK are written as "?" there, and "—" reads back as "―".
+bool SystemHasGb18030() { return Gb18030ToUtf8("\x81\x30\x81\x30") == "\u0080"; }
 
 Leaderboard Parsed(const std::string& bytes) {
   Leaderboard board;
@@ -51,7 +58,9 @@ TEST(LeaderboardFile, NamesAndScoresComeBackInFileOrder) {
   const Leaderboard read = Parsed(bytes);
   EXPECT_EQ(read.entries[0], (LeaderboardEntry{"AB", 1234}));
   EXPECT_EQ(read.entries[1], (LeaderboardEntry{"小明", -5}));
-  EXPECT_EQ(read.entries[2], (LeaderboardEntry{"Zoë 😀", 13}));
+  if (SystemHasGb18030()) {
+    EXPECT_EQ(read.entries[2], (LeaderboardEntry{"Zoë 😀", 13}));
+  }
   EXPECT_EQ(read.entries[9], (LeaderboardEntry{"佚名", 0}));
 
   // Read as it stands, without sorting, and with a fraction kept until it is written again.
@@ -117,7 +126,9 @@ TEST(LeaderboardFile, InvalidGbkBytesSpoilOnlyTheirOwnCharacter) {
   EXPECT_EQ(board.entries[1], (LeaderboardEntry{"B\uFFFD", 8}));  // a character cut short
   EXPECT_EQ(board.entries[2], (LeaderboardEntry{"C", 9}));
   EXPECT_EQ(Utf8ToGb18030("a\xC3(b"), "a?(b");
-  EXPECT_EQ(Gb18030ToUtf8(Utf8ToGb18030("€·—")), "€·—");
+  if (SystemHasGb18030()) {
+    EXPECT_EQ(Gb18030ToUtf8(Utf8ToGb18030("€·—")), "€·—");
+  }
 }
 
 TEST(LeaderboardFile, NoNameIsWrittenThatWouldCutTheFileShort) {
@@ -150,20 +161,20 @@ class LeaderboardStore : public ::testing::Test {
   void SetUp() override {
     std::filesystem::create_directory(m_program.File("bin"));
     m_framework.moduleFileName = m_program.File("bin/vandrel");
-    const char* old = getenv("XDG_DATA_HOME");
+    const char* old = getenv(DATA_HOME_VARIABLE);
     m_oldDataHome = old ? std::optional<std::string>(old) : std::nullopt;
-    setenv("XDG_DATA_HOME", m_data.Path().c_str(), 1);
+    setenv(DATA_HOME_VARIABLE, m_data.Path().c_str(), 1);
   }
   void TearDown() override {
     if (m_oldDataHome) {
-      setenv("XDG_DATA_HOME", m_oldDataHome->c_str(), 1);
+      setenv(DATA_HOME_VARIABLE, m_oldDataHome->c_str(), 1);
     } else {
-      unsetenv("XDG_DATA_HOME");
+      unsetenv(DATA_HOME_VARIABLE);
     }
   }
 
   std::string ProgramCopy() const { return m_program.File("bin/list.txt"); }
-  std::string UserCopy() const { return m_data.File("vandrel/list.txt"); }
+  std::string UserCopy() const { return UserDataFolderIn(m_data.Path()) + "/list.txt"; }
 
   TempFolder m_program;
   TempFolder m_data;
@@ -193,7 +204,7 @@ TEST_F(LeaderboardStore, MissingFileGivesDefaultsAndEachChangeIsWrittenAtOnce) {
 
 TEST_F(LeaderboardStore, OneRulePicksThePlaceAndNoCopyIsEverRemoved) {
   // A user copy from an earlier run stays untouched while the program's folder takes the file.
-  std::filesystem::create_directories(m_data.File("vandrel"));
+  std::filesystem::create_directories(UserDataFolderIn(m_data.Path()));
   ASSERT_TRUE(WriteFileContents(UserCopy(), "Old\r\n1\r\n"));
   CGameDlg beside(m_framework);
   beside.ReadLeaderboard();
@@ -230,6 +241,9 @@ TEST_F(LeaderboardStore, OneRulePicksThePlaceAndNoCopyIsEverRemoved) {
 // Games running side by side, each entering its scores while the others write too, and one
 // killed right after its entry: every entry is in the file at the end.
 TEST_F(LeaderboardStore, GamesSideBySideAndAKilledGameKeepEveryEntry) {
+#ifdef _WIN32
+  GTEST_SKIP() << "runs the games as forked processes and kills one, which only POSIX can";
+#else
   constexpr int GAMES = 5;  // ten entries: the board is full at the end
   constexpr int ENTRIES = 2;
   std::vector<pid_t> children;
@@ -258,6 +272,7 @@ TEST_F(LeaderboardStore, GamesSideBySideAndAKilledGameKeepEveryEntry) {
   Leaderboard full = board;
   full.ApplyEdit(LeaderboardEdit{false, "low", 0.5});
   EXPECT_EQ(full.entries, board.entries);
+#endif
 }
 
 // The euro sign is the single byte 0x80 in code page 936 (GB18030 has no such byte): it reads
@@ -279,6 +294,9 @@ TEST_F(LeaderboardStore, UntouchedCodePage936FileKeepsEveryByte) {
 }
 
 TEST_F(LeaderboardStore, HomeServesWhenNoDataFolderIsSet) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows names the data folder by %APPDATA% alone";
+#endif
   const char* oldHome = getenv("HOME");
   const std::string savedHome = oldHome ? oldHome : "";
   unsetenv("XDG_DATA_HOME");

@@ -40,7 +40,7 @@ class GameFixture : public ::testing::Test {
 
   // The program's folder and the user's data folder: list.txt stays in the test's own.
   TempFolder folder;
-  ScopedEnv dataHome{"XDG_DATA_HOME", folder.Path()};
+  ScopedEnv dataHome{DATA_HOME_VARIABLE, folder.Path()};
   ScriptedFramework fw;
   CGameDlg dlg{fw};
   ScriptedPort* port = nullptr;

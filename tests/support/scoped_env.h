@@ -4,6 +4,16 @@
 #include <optional>
 #include <string>
 
+// The variable that names the user's data folder, and the game's folder in the folder home
+// that it names, as UserDataFolder() writes it.
+#ifdef _WIN32
+inline constexpr const char* DATA_HOME_VARIABLE = "APPDATA";
+inline std::string UserDataFolderIn(const std::string& home) { return home + "\\Vandrel"; }
+#else
+inline constexpr const char* DATA_HOME_VARIABLE = "XDG_DATA_HOME";
+inline std::string UserDataFolderIn(const std::string& home) { return home + "/vandrel"; }
+#endif
+
 // Sets an environment variable for the life of the object and puts the old value back after,
 // so a test never reads or writes the user's real data folders.
 class ScopedEnv {

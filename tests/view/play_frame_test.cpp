@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
 #include <cstdint>
 #include <cstdio>
@@ -16,9 +18,15 @@ namespace {
 int Play(const std::string& script) {
   const std::string scriptPath = ::testing::TempDir() + "frame_script.txt";
   std::ofstream(scriptPath) << script;
+#ifdef _WIN32
+  // The command processor hands back the program's exit code itself.
+  const std::string command = std::string(VANDREL_PLAY) + " < " + scriptPath + " > NUL 2>&1";
+  return std::system(command.c_str());
+#else
   const std::string command = std::string(VANDREL_PLAY) + " < " + scriptPath + " > /dev/null 2>&1";
   const int status = std::system(command.c_str());
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
 }
 
 std::vector<unsigned char> ReadFile(const std::string& path) {

@@ -11,7 +11,7 @@ namespace {
 TEST(WindowSetUp, StartsTheFirstGameWithTheTimersRunningAndWritesTheBoardAtTheEnd) {
   TempFolder folder;
   TempFolder data;
-  const ScopedEnv dataHome("XDG_DATA_HOME", data.Path());
+  const ScopedEnv dataHome(DATA_HOME_VARIABLE, data.Path());
   ScriptedFramework fw;
   fw.moduleFileName = folder.File("vandrel");
   ASSERT_TRUE(WriteFileContents(folder.File("list.txt"), "Ada\r\n77\r\n"));

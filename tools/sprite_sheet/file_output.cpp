@@ -5,6 +5,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "view/png_file.h"
+
 namespace {
 
 void PutLittle(std::string& out, std::uint32_t value, int bytes) {
@@ -77,4 +79,68 @@ bool WriteEmbeddedBytes(const std::string& path, const std::string& name,
   if (bytes.empty()) out << "    \"\"\n";
   out << "    ;\n";
   return WriteFile(path, out.str());
+}
+
+namespace {
+
+// One icon image as a device-independent bitmap: the header (its height counts the colour
+// rows and the mask rows together), the pixels bottom-up as B, G, R, A, then a 1-bit mask that
+// marks the fully clear pixels.
+std::string EncodeIconBitmap(const Canvas& image) {
+  const int size = image.Width();
+  std::string out;
+  PutLittle(out, 40, 4);
+  PutLittle(out, static_cast<std::uint32_t>(size), 4);
+  PutLittle(out, static_cast<std::uint32_t>(size * 2), 4);
+  PutLittle(out, 1, 2);
+  PutLittle(out, 32, 2);
+  for (int field = 0; field < 6; ++field) PutLittle(out, 0, 4);
+  for (int y = size - 1; y >= 0; --y) {
+    for (int x = 0; x < size; ++x) {
+      const std::uint32_t pixel = image.Get(x, y);
+      PutLittle(out, pixel, 4);  // 0xAARRGGBB little-endian is B, G, R, A
+    }
+  }
+  const int maskRowBytes = (size + 31) / 32 * 4;
+  for (int y = size - 1; y >= 0; --y) {
+    std::string row(static_cast<std::size_t>(maskRowBytes), '\0');
+    for (int x = 0; x < size; ++x) {
+      if ((image.Get(x, y) >> 24) == 0) row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
+    }
+    out += row;
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string EncodeIco(const std::vector<Canvas>& images) {
+  std::vector<std::string> encoded;
+  for (const Canvas& image : images) {
+    if (image.Width() >= 256) {
+      const std::vector<std::uint8_t> png =
+          EncodePng(image.Pixels().data(), image.Width(), image.Height(), true);
+      encoded.emplace_back(png.begin(), png.end());
+    } else {
+      encoded.push_back(EncodeIconBitmap(image));
+    }
+  }
+  std::string out;
+  PutLittle(out, 0, 2);
+  PutLittle(out, 1, 2);  // an icon, not a cursor
+  PutLittle(out, static_cast<std::uint32_t>(images.size()), 2);
+  std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * images.size());
+  for (std::size_t i = 0; i < images.size(); ++i) {
+    const int size = images[i].Width();
+    out += static_cast<char>(size >= 256 ? 0 : size);  // 0 stands for 256
+    out += static_cast<char>(size >= 256 ? 0 : size);
+    PutLittle(out, 0, 2);  // no palette, reserved
+    PutLittle(out, 1, 2);  // planes
+    PutLittle(out, 32, 2);
+    PutLittle(out, static_cast<std::uint32_t>(encoded[i].size()), 4);
+    PutLittle(out, offset, 4);
+    offset += static_cast<std::uint32_t>(encoded[i].size());
+  }
+  for (const std::string& image : encoded) out += image;
+  return out;
 }

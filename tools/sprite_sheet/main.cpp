@@ -6,6 +6,7 @@
 //   sprite_sheet_data.cpp    the same BMP file as bytes, compiled into the game
 //   app_icon_data.cpp        the icon's pixels at every size, compiled into the game
 //   vandrel-SIZE.png         the icon for a desktop entry, SIZE 16, 32, 48, 64, 128, 256
+//   vandrel.ico              the same icon at every size, for the Windows program
 // Exits non-zero when a file cannot be written.
 
 #include <cstdio>
@@ -40,15 +41,17 @@ Canvas DrawSheet() {
 // Icon pixels as bytes A, R, G, B, one size after the other in APP_ICON_SIZES order.
 bool WriteIcons(const std::string& dir) {
   std::string bytes;
+  std::vector<Canvas> icons;
   for (int size : APP_ICON_SIZES) {
-    const Canvas icon = DrawAppIcon(size);
+    const Canvas& icon = icons.emplace_back(DrawAppIcon(size));
     for (std::uint32_t pixel : icon.Pixels()) {
       for (int shift = 24; shift >= 0; shift -= 8) bytes.push_back(static_cast<char>((pixel >> shift) & 0xFF));
     }
     const std::string png = dir + "/vandrel-" + std::to_string(size) + ".png";
     if (!WritePngFile(png, icon.Pixels().data(), size, size, true)) return false;
   }
-  return WriteEmbeddedBytes(dir + "/app_icon_data.cpp", "APP_ICON_PIXELS", bytes);
+  return WriteFile(dir + "/vandrel.ico", EncodeIco(icons)) &&
+         WriteEmbeddedBytes(dir + "/app_icon_data.cpp", "APP_ICON_PIXELS", bytes);
 }
 
 }  // namespace
