@@ -49,26 +49,26 @@ std::vector<NativeAccelerator> MakeAccelerators(int menuId) {
 }  // namespace
 
 NativeDialogSpec MakeDialogSpec(const DialogTemplate& layout) {
-  NativeDialogSpec spec;
-  spec.title = WidenUtf8(layout.title);
-  spec.width = layout.width;
-  spec.height = layout.height;
-  spec.fontFace = WidenUtf8(layout.fontFace);
-  spec.fontPoints = layout.fontPoints;
+  NativeDialogSpec form;
+  form.title = WidenUtf8(layout.title);
+  form.width = layout.width;
+  form.height = layout.height;
+  form.fontFace = WidenUtf8(layout.fontFace);
+  form.fontPoints = layout.fontPoints;
   for (const ControlTemplate& control : layout.controls) {
-    spec.controls.push_back({control.id, KindOf(control.type), WidenUtf8(control.text), control.x,
+    form.controls.push_back({control.id, KindOf(control.type), WidenUtf8(control.text), control.x,
                              control.y, control.width, control.height});
   }
-  spec.menu = MakeMenu(layout.menuId);
-  spec.accelerators = MakeAccelerators(layout.menuId);
-  spec.acceptFiles = layout.acceptFiles;
-  if (!spec.menu.empty()) {
-    spec.clientWidth = DialogUnitsToPixelsX(layout.width);
-    spec.clientHeight = DialogUnitsToPixelsY(layout.height);
+  form.menu = MakeMenu(layout.menuId);
+  form.accelerators = MakeAccelerators(layout.menuId);
+  form.acceptFiles = layout.acceptFiles;
+  if (!form.menu.empty()) {
+    form.clientWidth = DialogUnitsToPixelsX(layout.width);
+    form.clientHeight = DialogUnitsToPixelsY(layout.height);
     // The system menu's About item opens the same box as the Help menu's.
-    spec.systemMenuItem = WidenUtf8(ABOUT_MENU_TEXT);
-    spec.systemMenuItemId = IDM_ABOUTBOX;
-    spec.systemMenuCommand = ID_HELP_ABOUT;
+    form.systemMenuItem = WidenUtf8(ABOUT_MENU_TEXT);
+    form.systemMenuItemId = IDM_ABOUTBOX;
+    form.systemMenuCommand = ID_HELP_ABOUT;
   }
-  return spec;
+  return form;
 }

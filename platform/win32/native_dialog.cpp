@@ -20,7 +20,7 @@ constexpr WORD ICON_RESOURCE = 128;
 
 // What the window procedure keeps for one dialog window.
 struct WindowState {
-  const NativeDialogSpec* spec = nullptr;
+  const NativeDialogSpec* form = nullptr;
   NativeDialogEvents* events = nullptr;
   int scale = 1;       // device pixels a side per frame pixel (game window)
   HDC paintDc = nullptr;  // while WM_PAINT asks the dialog for its frame
@@ -87,21 +87,21 @@ void FitClientArea(HWND window, int width, int height) {
 
 // The game window's own parts: menu bar, system-menu item, icons, fixed client size.
 void SetUpGameWindow(HWND window, WindowState& state) {
-  const NativeDialogSpec& spec = *state.spec;
-  SetMenu(window, BuildMenu(spec.menu));
+  const NativeDialogSpec& form = *state.form;
+  SetMenu(window, BuildMenu(form.menu));
   HMENU system = GetSystemMenu(window, FALSE);
-  if (system != nullptr && !spec.systemMenuItem.empty()) {
+  if (system != nullptr && !form.systemMenuItem.empty()) {
     AppendMenuW(system, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(system, MF_STRING, static_cast<UINT_PTR>(spec.systemMenuItemId),
-                spec.systemMenuItem.c_str());
+    AppendMenuW(system, MF_STRING, static_cast<UINT_PTR>(form.systemMenuItemId),
+                form.systemMenuItem.c_str());
   }
   state.bigIcon = LoadProgramIcon(SM_CXICON, SM_CYICON);
   state.smallIcon = LoadProgramIcon(SM_CXSMICON, SM_CYSMICON);
   SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(state.bigIcon));
   SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(state.smallIcon));
-  state.keys = std::make_unique<NativeAccelerators>(window, spec.accelerators);
+  state.keys = std::make_unique<NativeAccelerators>(window, form.accelerators);
   state.scale = ScaleForWindow(window);
-  FitClientArea(window, spec.clientWidth * state.scale, spec.clientHeight * state.scale);
+  FitClientArea(window, form.clientWidth * state.scale, form.clientHeight * state.scale);
 }
 
 void PaintGameWindow(HWND window, WindowState& state) {
@@ -153,7 +153,7 @@ bool DeliverMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 INT_PTR OnInitDialog(HWND window, LPARAM lParam) {
   auto* state = reinterpret_cast<WindowState*>(lParam);
   SetWindowLongPtrW(window, DWLP_USER, lParam);
-  if (IsGameWindow(*state->spec)) SetUpGameWindow(window, *state);
+  if (IsGameWindow(*state->form)) SetUpGameWindow(window, *state);
   return state->events->InitDialog(window) ? TRUE : FALSE;
 }
 
@@ -168,7 +168,7 @@ INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   if (message == WM_INITDIALOG) return OnInitDialog(window, lParam);
   WindowState* state = StateOf(window);
   if (state == nullptr) return FALSE;
-  const bool game = IsGameWindow(*state->spec);
+  const bool game = IsGameWindow(*state->form);
   switch (message) {
     case WM_COMMAND:
       OnCommand(*state, wParam, lParam);
@@ -189,11 +189,11 @@ INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       DeliverDrop(reinterpret_cast<HDROP>(wParam), *state->events);
       return TRUE;
     case WM_SYSCOMMAND:
-      if (state->spec->systemMenuItemId == 0 ||
-          (wParam & 0xFFF0) != static_cast<WPARAM>(state->spec->systemMenuItemId)) {
+      if (state->form->systemMenuItemId == 0 ||
+          (wParam & 0xFFF0) != static_cast<WPARAM>(state->form->systemMenuItemId)) {
         return FALSE;
       }
-      state->events->Command(state->spec->systemMenuCommand);
+      state->events->Command(state->form->systemMenuCommand);
       return TRUE;
     case WM_QUERYDRAGICON:
       return reinterpret_cast<INT_PTR>(state->bigIcon);
@@ -208,10 +208,10 @@ INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 }  // namespace
 
-int NativeRunDialog(const NativeDialogSpec& spec, NativeHandle owner, NativeDialogEvents& events) {
-  const std::vector<WORD> layout = BuildDialogTemplate(spec);
+int NativeRunDialog(const NativeDialogSpec& form, NativeHandle owner, NativeDialogEvents& events) {
+  const std::vector<WORD> layout = BuildDialogTemplate(form);
   WindowState state;
-  state.spec = &spec;
+  state.form = &form;
   state.events = &events;
   const INT_PTR result = DialogBoxIndirectParamW(
       GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(layout.data()),

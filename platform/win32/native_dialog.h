@@ -84,7 +84,7 @@ class NativeDialogEvents {
 // Creates the dialog window, runs its modal loop (which goes on dispatching the messages of
 // every other window of the thread, timers included) until NativeEndDialog, destroys it and
 // returns the result; -1 when the window cannot be created. owner may be null.
-int NativeRunDialog(const NativeDialogSpec& spec, NativeHandle owner, NativeDialogEvents& events);
+int NativeRunDialog(const NativeDialogSpec& form, NativeHandle owner, NativeDialogEvents& events);
 
 // Services of an open dialog window.
 void NativeEndDialog(NativeHandle window, int result);

@@ -91,13 +91,13 @@ void WriteControl(TemplateWriter& out, const NativeControl& control) {
 
 }  // namespace
 
-std::vector<WORD> BuildDialogTemplate(const NativeDialogSpec& spec) {
-  const bool game = IsGameWindow(spec);
+std::vector<WORD> BuildDialogTemplate(const NativeDialogSpec& form) {
+  const bool game = IsGameWindow(form);
   DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_FIXEDSYS;
   // The game window stands at the top-left corner; the other dialogs over their owner.
   if (!game) style |= DS_CENTER;
   DWORD exStyle = game ? WS_EX_APPWINDOW : 0;
-  if (spec.acceptFiles) exStyle |= WS_EX_ACCEPTFILES;
+  if (form.acceptFiles) exStyle |= WS_EX_ACCEPTFILES;
 
   TemplateWriter out;
   out.Word(1);       // version
@@ -105,18 +105,18 @@ std::vector<WORD> BuildDialogTemplate(const NativeDialogSpec& spec) {
   out.Dword(0);      // help id
   out.Dword(exStyle);
   out.Dword(style);
-  out.Word(static_cast<WORD>(spec.controls.size()));
+  out.Word(static_cast<WORD>(form.controls.size()));
   out.Word(0);
   out.Word(0);
-  out.Word(static_cast<WORD>(spec.width));
-  out.Word(static_cast<WORD>(spec.height));
+  out.Word(static_cast<WORD>(form.width));
+  out.Word(static_cast<WORD>(form.height));
   out.Word(0);  // no menu resource: the game window's menu is built at set-up
   out.Word(0);  // the system's dialog class
-  out.Text(spec.title);
-  out.Word(static_cast<WORD>(spec.fontPoints));
+  out.Text(form.title);
+  out.Word(static_cast<WORD>(form.fontPoints));
   out.Word(FW_NORMAL);
   out.Word(MAKEWORD(FALSE, DEFAULT_CHARSET));
-  out.Text(spec.fontFace);
-  for (const NativeControl& control : spec.controls) WriteControl(out, control);
+  out.Text(form.fontFace);
+  for (const NativeControl& control : form.controls) WriteControl(out, control);
   return out.Take();
 }

@@ -9,7 +9,7 @@
 // The in-memory dialog template (DLGTEMPLATEEX) Windows builds a dialog from: the window's
 // styles, size in dialog units, font and controls. The vector is WORD-aligned, as
 // DialogBoxIndirectParamW requires.
-std::vector<WORD> BuildDialogTemplate(const NativeDialogSpec& spec);
+std::vector<WORD> BuildDialogTemplate(const NativeDialogSpec& form);
 
-// Whether spec describes the game window (it has a menu).
-inline bool IsGameWindow(const NativeDialogSpec& spec) { return !spec.menu.empty(); }
+// Whether form describes the game window (it has a menu).
+inline bool IsGameWindow(const NativeDialogSpec& form) { return !form.menu.empty(); }

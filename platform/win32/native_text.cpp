@@ -43,16 +43,16 @@ std::wstring AvailableFace(const std::wstring& face) {
 }
 
 // Fonts live for the whole run: the game uses two, made once each.
-HFONT FontFor(const NativeFontSpec& spec) {
+HFONT FontFor(const NativeFontSpec& form) {
   using Key = std::tuple<int, int, bool, int, int, std::wstring>;
   static std::map<Key, HFONT> fonts;
-  const Key key{spec.height, spec.weight, spec.italic, spec.charset, spec.pitchAndFamily, spec.face};
+  const Key key{form.height, form.weight, form.italic, form.charset, form.pitchAndFamily, form.face};
   HFONT& font = fonts[key];
   if (font == nullptr) {
-    font = CreateFontW(spec.height, 0, 0, 0, spec.weight, spec.italic, FALSE, FALSE,
-                       static_cast<BYTE>(spec.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                       DEFAULT_QUALITY, static_cast<BYTE>(spec.pitchAndFamily),
-                       AvailableFace(spec.face).c_str());
+    font = CreateFontW(form.height, 0, 0, 0, form.weight, form.italic, FALSE, FALSE,
+                       static_cast<BYTE>(form.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                       DEFAULT_QUALITY, static_cast<BYTE>(form.pitchAndFamily),
+                       AvailableFace(form.face).c_str());
   }
   return font;
 }

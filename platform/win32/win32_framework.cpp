@@ -90,9 +90,9 @@ std::string PathOfFileUrl(std::string_view url) {
 int Win32Framework::RunModal(CDialog& dialog) {
   const DialogTemplate* layout = FindDialogTemplate(dialog.TemplateId());
   if (layout == nullptr) return -1;
-  const NativeDialogSpec spec = MakeDialogSpec(*layout);
+  const NativeDialogSpec form = MakeDialogSpec(*layout);
   DialogRun run(dialog, *this);
-  return NativeRunDialog(spec, OwnerWindow(dialog.GetParent()), run);
+  return NativeRunDialog(form, OwnerWindow(dialog.GetParent()), run);
 }
 
 void Win32Framework::Closed(const CDialog& dialog) {
