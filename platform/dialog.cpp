@@ -57,6 +57,10 @@ void CDialog::KillTimer(int id) {
   if (m_port) m_port->KillTimer(id);
 }
 
+void CDialog::RestTimer(int id) {
+  if (m_port) m_port->RestTimer(id);
+}
+
 void CDialog::Invalidate(bool) {
   if (m_port) m_port->Invalidate();
 }

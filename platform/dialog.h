@@ -59,6 +59,8 @@ class CDialog {
   bool UpdateData(bool saveAndValidate);
   void SetTimer(int id, unsigned milliseconds);
   void KillTimer(int id);
+  // Called from OnTimer when the ticks to come would change nothing; see WindowPort::RestTimer.
+  void RestTimer(int id);
   void Invalidate(bool erase = false);
   void EndDialog(int result);
   int MessageBox(std::string_view text, std::string_view caption = {}, unsigned type = MB_OK);

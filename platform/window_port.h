@@ -15,6 +15,11 @@ class WindowPort {
   // Starts timer id, or restarts its interval when it runs already.
   virtual void SetTimer(int id, unsigned milliseconds) = 0;
   virtual void KillTimer(int id) = 0;
+  // The timer's next ticks would change nothing until the program hears of something new:
+  // input to any of its windows, a tick of another timer of this window that did not rest, or
+  // a timer change or invalidation of this window. A back end may sleep through those ticks; the
+  // timer keeps its phase. Back ends that cannot sleep deliver the ticks as before.
+  virtual void RestTimer(int /*id*/) {}
   // Asks for one later paint of the whole client area, without erasing.
   virtual void Invalidate() = 0;
   // Ends the modal run of this window with result.

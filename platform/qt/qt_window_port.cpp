@@ -5,8 +5,10 @@
 #include <QLineEdit>
 #include <QTimer>
 #include <algorithm>
+#include <chrono>
 
 #include "platform/dialog.h"
+#include "platform/qt/input_watcher.h"
 #include "platform/qt/qt_dialog_window.h"
 #include "platform/qt/qt_strings.h"
 
@@ -15,28 +17,75 @@ namespace {
 // Shorter intervals are raised to this, so no timer can keep the event loop spinning.
 constexpr unsigned MINIMUM_INTERVAL_MS = 10;
 
+TimerSchedule::Millis Now() {
+  using namespace std::chrono;
+  return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
 }  // namespace
 
-QtWindowPort::QtWindowPort(QtDialogWindow& window) : m_window(window) {}
+QtWindowPort::QtWindowPort(QtDialogWindow& window)
+    : m_window(window),
+      m_wakeUp(new QTimer(&window)),
+      m_inputWatcher(std::make_unique<InputWatcher>([this] { WakeTimers(); })) {
+  m_wakeUp->setSingleShot(true);
+  m_wakeUp->setTimerType(Qt::PreciseTimer);
+  QObject::connect(m_wakeUp, &QTimer::timeout, &m_window, [this] { FireDueTimers(); });
+}
+
+QtWindowPort::~QtWindowPort() { delete m_wakeUp; }
 
 // Starting a running timer starts its interval afresh.
 void QtWindowPort::SetTimer(int id, unsigned milliseconds) {
-  QTimer*& timer = m_timers[id];
-  if (timer == nullptr) {
-    timer = new QTimer(&m_window);
-    timer->setObjectName(QStringLiteral("timer %1").arg(id));
-    CDialog& dialog = m_window.Dialog();
-    QObject::connect(timer, &QTimer::timeout, &m_window, [&dialog, id] { dialog.OnTimer(id); });
-  }
-  timer->start(static_cast<int>(std::clamp(milliseconds, MINIMUM_INTERVAL_MS, 0x7FFFFFFFu)));
+  m_timers.Start(id, std::clamp(milliseconds, MINIMUM_INTERVAL_MS, 0x7FFFFFFFu), Now());
+  WakeTimers();
+  ArmWakeUp();
 }
 
 void QtWindowPort::KillTimer(int id) {
-  auto it = m_timers.find(id);
-  if (it != m_timers.end()) it->second->stop();
+  m_timers.Stop(id);
+  WakeTimers();
+  ArmWakeUp();
 }
 
-void QtWindowPort::Invalidate() { m_window.Surface().RequestPaint(); }
+void QtWindowPort::RestTimer(int id) {
+  m_timers.Rest(id);
+  ArmWakeUp();
+}
+
+std::optional<TimerSchedule::Millis> QtWindowPort::TimerRemaining(int id) const {
+  return m_timers.Remaining(id, Now());
+}
+
+// Each due timer is taken and delivered in turn, with the wake-up set for the next one first:
+// a tick that opens a box runs a nested event loop in which the other timers go on.
+void QtWindowPort::FireDueTimers() {
+  const TimerSchedule::Millis now = Now();
+  while (const std::optional<int> id = m_timers.TakeDue(now)) {
+    ArmWakeUp();
+    m_window.Dialog().OnTimer(*id);
+    if (!m_timers.IsResting(*id)) WakeTimers();
+  }
+  ArmWakeUp();
+}
+
+void QtWindowPort::WakeTimers() {
+  if (m_timers.WakeAll(Now())) ArmWakeUp();
+}
+
+void QtWindowPort::ArmWakeUp() {
+  const std::optional<TimerSchedule::Millis> next = m_timers.NextWakeUp();
+  if (!next) {
+    m_wakeUp->stop();
+    return;
+  }
+  m_wakeUp->start(static_cast<int>(std::clamp<TimerSchedule::Millis>(*next - Now(), 0, 0x7FFFFFFF)));
+}
+
+void QtWindowPort::Invalidate() {
+  WakeTimers();
+  m_window.Surface().RequestPaint();
+}
 
 void QtWindowPort::EndDialog(int result) { m_window.End(result); }
 

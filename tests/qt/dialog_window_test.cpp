@@ -9,9 +9,13 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <map>
+#include <set>
+#include <utility>
 
 #include "platform/qt/qt_dialog_window.h"
 #include "platform/qt/qt_framework.h"
+#include "platform/qt/qt_window_port.h"
 #include "res/menu.h"
 #include "tests/qt/modal_helpers.h"
 #include "tests/qt/recording_dialog.h"
@@ -112,10 +116,6 @@ TEST_F(DialogWindow, MenuItemsCarryTheirTextsAndSendTheirIds) {
             (Events{"init", "command 32783", "command 32772", "cancel", "destroy"}));
 }
 
-QTimer* TimerOf(QWidget* window, int id) {
-  return window->findChild<QTimer*>(QString("timer %1").arg(id));
-}
-
 TEST_F(DialogWindow, TimersFireByIdAndStartingOneAgainRestartsItsInterval) {
   m_dialog.onInit = [](RecordingDialog& d) {
     d.SetTimer(4, 20);
@@ -124,9 +124,9 @@ TEST_F(DialogWindow, TimersFireByIdAndStartingOneAgainRestartsItsInterval) {
   WhenModalOpens([&](QWidget* modal) {
     EXPECT_TRUE(WaitUntil([&] { return m_dialog.ticks[4] >= 3; }));
     Pump(300);
-    EXPECT_LE(TimerOf(modal, 5)->remainingTime(), 750);
+    EXPECT_LE(PortOf(modal).TimerRemaining(5), 750);
     m_dialog.SetTimer(5, 1000);
-    EXPECT_GE(TimerOf(modal, 5)->remainingTime(), 900);
+    EXPECT_GE(PortOf(modal).TimerRemaining(5), 900);
 
     m_dialog.KillTimer(4);
     const int ticks = m_dialog.ticks[4];
@@ -136,6 +136,43 @@ TEST_F(DialogWindow, TimersFireByIdAndStartingOneAgainRestartsItsInterval) {
   });
   EXPECT_EQ(m_framework.RunModal(m_dialog), IDOK);
   EXPECT_EQ(m_dialog.ticks.count(5), 0u);
+}
+
+// A timer whose ticks would change nothing rests: the process sleeps through it until input
+// reaches the program, the dialog asks for a paint, or another timer's tick did not rest.
+TEST_F(DialogWindow, RestingTimersSleepUntilSomethingHappens) {
+  std::set<int> resting;
+  m_dialog.onInit = [](RecordingDialog& d) {
+    d.SetTimer(6, 20);
+    d.SetTimer(7, 20);
+  };
+  m_dialog.onTimer = [&](int id) {
+    if (resting.count(id)) m_dialog.RestTimer(id);
+  };
+  WhenModalOpens([&](QWidget* modal) {
+    const auto ticksDuring = [&](int ms) {
+      const std::map<int, int> before = m_dialog.ticks;
+      Pump(ms);
+      return std::pair{m_dialog.ticks[6] - before.at(6), m_dialog.ticks[7] - before.at(7)};
+    };
+    ASSERT_TRUE(WaitUntil([&] { return m_dialog.ticks[6] >= 1 && m_dialog.ticks[7] >= 1; }));
+    resting = {7};
+    const auto [sixOnly, sevenWokenBySix] = ticksDuring(200);
+    EXPECT_GE(sixOnly, 5);
+    EXPECT_GE(sevenWokenBySix, 5) << "a tick that did not rest wakes the others";
+
+    resting = {6, 7};
+    Pump(60);
+    EXPECT_EQ(ticksDuring(200), (std::pair{0, 0}));
+    EXPECT_TRUE(PortOf(modal).TimerResting(6));
+
+    QTest::mouseMove(&static_cast<QtDialogWindow*>(modal)->Surface(), QPoint(5, 5));
+    EXPECT_EQ(ticksDuring(100), (std::pair{1, 1})) << "input wakes them for one tick";
+    m_dialog.Invalidate();
+    EXPECT_EQ(ticksDuring(100), (std::pair{1, 1}));
+    m_dialog.EndDialog(IDOK);
+  });
+  EXPECT_EQ(m_framework.RunModal(m_dialog), IDOK);
 }
 
 TEST_F(DialogWindow, TimersAndPaintingGoOnWhileAMessageBoxIsOpen) {

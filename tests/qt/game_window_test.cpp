@@ -26,6 +26,7 @@
 #include "app/game_dlg.h"
 #include "platform/qt/qt_dialog_window.h"
 #include "platform/qt/qt_framework.h"
+#include "platform/qt/qt_window_port.h"
 #include "res/resource_ids.h"
 #include "tests/qt/modal_helpers.h"
 
@@ -66,10 +67,6 @@ QAction* MenuAction(QtDialogWindow& window, int id) {
     }
   }
   return nullptr;
-}
-
-QTimer* TimerOf(QWidget* window, int id) {
-  return window->findChild<QTimer*>(QString("timer %1").arg(id));
 }
 
 class GameWindow : public ::testing::Test {
@@ -180,8 +177,7 @@ TEST_F(GameWindow, NewGameFromTheMenuStartsAgainAtTen) {
     MenuAction(window, ID_GAME_NEW)->trigger();
     EXPECT_EQ(m_game.GetGame().EditPosition().score, 10.0);
     EXPECT_EQ(m_game.GetGame().EditPosition().state, Playing);
-    EXPECT_TRUE(TimerOf(&window, WaterTimer)->isActive());
-    EXPECT_EQ(TimerOf(&window, WaterTimer)->interval(), 5000);
+    EXPECT_EQ(PortOf(&window).TimerInterval(WaterTimer), 5000u);
   });
 }
 
@@ -235,10 +231,10 @@ TEST_F(GameWindow, ShortcutsRunTheirCommandsAndAResumeByKeyLaysNothing) {
     const std::string before = GameText(m_game);
     QTest::keyClick(&window, Qt::Key_Space);
     EXPECT_EQ(m_game.GetGame().EditPosition().state, Paused);
-    EXPECT_FALSE(TimerOf(&window, WaterTimer)->isActive());
+    EXPECT_FALSE(PortOf(&window).TimerInterval(WaterTimer));
     QTest::keyClick(&window, Qt::Key_P);
     EXPECT_EQ(m_game.GetGame().EditPosition().state, Playing);
-    EXPECT_EQ(TimerOf(&window, WaterTimer)->interval(), 5000);
+    EXPECT_EQ(PortOf(&window).TimerInterval(WaterTimer), 5000u);
     EXPECT_EQ(GameText(m_game), before) << "nothing laid, nothing charged";
     EXPECT_EQ(m_game.commands, (std::vector<int>{ID_GAME_NEW, ID_GAME_OPEN, ID_GAME_SAVE,
                                                  ID_HELP_INSTRUCTIONS, ID_GAME_PAUSE,
@@ -290,7 +286,10 @@ TEST_F(GameWindow, ADroppedSavedGameLoadsWhileTheWaterAndAnimationGoOn) {
       seen = {true, box->windowTitle(), box->text(), box->icon(),
               static_cast<int>(box->buttons().size()), true};
       EXPECT_EQ(box->button(QMessageBox::Ok)->text(), QString("确定")) << "Qt's own texts too";
-      hoverStopped = !TimerOf(&window, HoverTimer)->isActive();
+      hoverStopped = !PortOf(&window).TimerInterval(HoverTimer);
+      // A rising score text keeps the heartbeat going while the box is open.
+      m_game.Popups().Add(100, 100, "+2", RGB(255, 255, 255), RGB(0, 0, 0));
+      m_game.Invalidate();
       const int before = m_game.ticks[AnimationTimer];
       Pump(300);
       animationTicks = m_game.ticks[AnimationTimer] - before;
@@ -305,7 +304,7 @@ TEST_F(GameWindow, ADroppedSavedGameLoadsWhileTheWaterAndAnimationGoOn) {
     EXPECT_EQ(GameText(m_game), saved);
     EXPECT_TRUE(hoverStopped);
     EXPECT_GE(animationTicks, 5) << "timers keep firing while the box is open";
-    EXPECT_TRUE(TimerOf(&window, HoverTimer)->isActive());
+    EXPECT_TRUE(PortOf(&window).TimerInterval(HoverTimer));
   });
 }
 
@@ -346,6 +345,9 @@ TEST_F(GameWindow, LeaderboardAndAboutOpenFromTheMenuOverTheRunningGame) {
       EXPECT_EQ(table->rowCount(), 10);
       EXPECT_EQ(table->item(9, 0)->text(), QString("10"));
       EXPECT_EQ(table->item(9, 1)->text(), QString("佚名"));
+      // While a score text rises, the game's timers tick on behind the dialog.
+      m_game.Popups().Add(100, 100, "+2", RGB(255, 255, 255), RGB(0, 0, 0));
+      m_game.Invalidate();
       const int before = m_game.ticks[HoverTimer];
       Pump(200);
       hoverTicks = m_game.ticks[HoverTimer] - before;
@@ -367,6 +369,11 @@ TEST_F(GameWindow, LeaderboardAndAboutOpenFromTheMenuOverTheRunningGame) {
 TEST_F(GameWindow, ThePointerTurnsIntoThePieceOverTheBoardAndBackOffIt) {
   Play([&](QtDialogWindow& window) {
     ClientSurface& surface = window.Surface();
+    // With nothing happening, the 30 ms timers rest; the pointer's move wakes them.
+    m_game.KillTimer(WaterTimer);
+    EXPECT_TRUE(WaitUntil([&] {
+      return PortOf(&window).TimerResting(HoverTimer) && PortOf(&window).TimerResting(AnimationTimer);
+    }));
     const QPoint over = surface.mapTo(&window, QPoint(230, 230));
     QCursor::setPos(surface.mapToGlobal(QPoint(230, 230)));
     QTest::mouseMove(window.windowHandle(), over);

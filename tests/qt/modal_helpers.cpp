@@ -11,6 +11,10 @@
 #include <QThread>
 #include <QTimer>
 
+#include "platform/dialog.h"
+#include "platform/qt/qt_dialog_window.h"
+#include "platform/qt/qt_window_port.h"
+
 // A modal is answered from inside its own event loop, never while it is still being shown
 // (showing may process events before the loop runs, and an answer then would be lost): its
 // loop is one deeper than the loops running when the answer was arranged.
@@ -44,6 +48,10 @@ bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
     QApplication::processEvents(QEventLoop::AllEvents, 10);
   }
   return true;
+}
+
+const QtWindowPort& PortOf(QWidget* dialogWindow) {
+  return *static_cast<QtWindowPort*>(static_cast<QtDialogWindow*>(dialogWindow)->Dialog().GetPort());
 }
 
 void Pump(int ms) {

@@ -5,6 +5,7 @@
 
 class QMessageBox;
 class QWidget;
+class QtWindowPort;
 
 // Calls act from the event loop with the next modal widget that becomes active, other than the
 // one active when this is called. A modal that never comes fails the test after timeoutMs.
@@ -12,6 +13,9 @@ void WhenModalOpens(std::function<void(QWidget*)> act, int timeoutMs = 5000);
 
 // Runs the event loop until done() holds or timeoutMs has passed; returns done().
 bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 5000);
+
+// The window services of an open dialog window, with its timers.
+const QtWindowPort& PortOf(QWidget* dialogWindow);
 
 // Runs the event loop for ms milliseconds.
 void Pump(int ms);

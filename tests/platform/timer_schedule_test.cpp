@@ -1,0 +1,59 @@
+#include "platform/timer_schedule.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+// Every timer taken at now, in the order they are delivered.
+std::vector<int> Wake(TimerSchedule& timers, TimerSchedule::Millis now) {
+  std::vector<int> taken;
+  while (const auto id = timers.TakeDue(now)) taken.push_back(*id);
+  return taken;
+}
+
+}  // namespace
+
+TEST(TimerSchedule, TimersOfOnePaceShareAWakeUpInTheOrderTheyFallDue) {
+  TimerSchedule timers;
+  timers.Start(2, 30, 1000);
+  timers.Start(1, 30, 1001);  // a moment later: shares the wake-up, delivered after timer 2
+  timers.Start(0, 5000, 1000);
+  EXPECT_EQ(timers.NextWakeUp(), 1030);
+  EXPECT_EQ(Wake(timers, 1030), (std::vector<int>{2, 1}));
+  EXPECT_EQ(timers.NextWakeUp(), 1060);
+
+  // A late wake-up delivers each timer once and skips the ticks missed.
+  EXPECT_EQ(Wake(timers, 1200), (std::vector<int>{2, 1}));
+  EXPECT_EQ(timers.Remaining(2, 1200), 10);
+  EXPECT_EQ(Wake(timers, 6000), (std::vector<int>{2, 1, 0})) << "the longest overdue first";
+
+  // Starting a running timer restarts its interval; a stopped one is gone.
+  timers.Start(0, 30, 6005);
+  EXPECT_EQ(timers.Interval(0), 30u);
+  EXPECT_EQ(timers.Remaining(0, 6005), 30);
+  timers.Stop(1);
+  EXPECT_FALSE(timers.Interval(1));
+  EXPECT_EQ(Wake(timers, 6035), (std::vector<int>{2, 0}));
+}
+
+TEST(TimerSchedule, RestingTimersAreSleptThroughAndComeBackInPhase) {
+  TimerSchedule timers;
+  timers.Start(1, 30, 0);
+  timers.Start(2, 30, 0);
+  timers.Rest(1);
+  timers.Rest(2);
+  EXPECT_FALSE(timers.NextWakeUp()) << "nothing to wake up for";
+  EXPECT_TRUE(Wake(timers, 500).empty());
+
+  EXPECT_TRUE(timers.WakeAll(1000));
+  EXPECT_FALSE(timers.WakeAll(1000)) << "none left resting";
+  EXPECT_EQ(timers.NextWakeUp(), 1020) << "the next of 30, 60, 90 ... after 1000";
+  EXPECT_EQ(Wake(timers, 1020), (std::vector<int>{1, 2}));
+
+  // One resting timer does not hold back the other.
+  timers.Rest(1);
+  EXPECT_EQ(Wake(timers, 1050), (std::vector<int>{2}));
+  EXPECT_TRUE(timers.IsResting(1));
+}
