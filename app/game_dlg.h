@@ -111,9 +111,9 @@ class CGameDlg : public CDialog {
   void RedrawBoard(bool rebuild);
   // Makes the drawing surfaces at the client area's size. Called once by the window's set-up.
   void CreateDrawingResources();
-  // Composes one whole frame in the back buffer with the carried piece at client point
-  // pointer. Reads the game and changes nothing.
-  void ComposeFrame(CPoint pointer);
+  // Composes the frame in the back buffer with the carried piece at client point pointer.
+  // Reads the game and changes nothing in it; returns the part of the frame drawn again.
+  CRect ComposeFrame(CPoint pointer);
   // Whether a frame composed now, with the pointer at client point pointer, could differ
   // from the one last handed to the window: the board picture was drawn on, a popup rises or
   // has just finished, or the game, the buttons or the carried piece look different.

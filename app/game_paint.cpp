@@ -9,8 +9,8 @@ void CGameDlg::RedrawBoard(bool rebuild) {
   ForgetShownFrame();
 }
 
-void CGameDlg::ComposeFrame(CPoint pointer) {
-  m_view.ComposeFrame(m_game.Position(), FrameExtras{pointer, m_cursorShown, m_overDiscard, &m_popups});
+CRect CGameDlg::ComposeFrame(CPoint pointer) {
+  return m_view.ComposeFrame(m_game.Position(), FrameExtras{pointer, m_cursorShown, m_overDiscard, &m_popups});
 }
 
 CPoint CGameDlg::PointerInClient() const { return ScreenToClient(GetFramework().GetCursorPos()); }
@@ -27,9 +27,9 @@ void CGameDlg::OnPaint() {
   CDialog::OnPaint();
   const CPoint pointer = PointerInClient();
   if (!FrameOutdated(pointer)) return;
-  ComposeFrame(pointer);
+  const CRect changed = ComposeFrame(pointer);
   m_shownLook = LookOf(m_game.Position(), m_cursorShown, m_overDiscard, pointer);
   m_popupsShown = m_game.State() != Paused && m_popups.AnyActive();
   m_frameStale = false;
-  if (WindowPort* port = GetPort()) port->Present(m_view.Frame());
+  if (WindowPort* port = GetPort()) port->Present(m_view.Frame(), changed);
 }

@@ -28,8 +28,17 @@ struct CRect {
   int bottom = 0;
   int Width() const { return right - left; }
   int Height() const { return bottom - top; }
+  constexpr bool IsEmpty() const { return right <= left || bottom <= top; }
   bool operator==(const CRect&) const = default;
 };
+
+// The smallest rectangle holding both; an empty one adds nothing.
+constexpr CRect UnionRect(const CRect& a, const CRect& b) {
+  if (a.IsEmpty()) return b;
+  if (b.IsEmpty()) return a;
+  return CRect{a.left < b.left ? a.left : b.left, a.top < b.top ? a.top : b.top,
+               a.right > b.right ? a.right : b.right, a.bottom > b.bottom ? a.bottom : b.bottom};
+}
 
 // Message box styles and dialog results.
 constexpr unsigned MB_OK = 0x00;

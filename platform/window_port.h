@@ -27,8 +27,10 @@ class WindowPort {
   virtual CRect GetClientRect() const = 0;
   virtual CPoint ScreenToClient(CPoint screen) const = 0;
   virtual bool IsIconic() const = 0;
-  // The final copy of a frame onto the window, from the top-left corner.
-  virtual void Present(const CBitmap& frame) = 0;
+  // The final copy of a frame onto the window, from the top-left corner. Outside changed the
+  // frame equals the one presented before, so a back end may leave the rest of the window be.
+  virtual void Present(const CBitmap& frame, const CRect& changed) = 0;
+  void Present(const CBitmap& frame) { Present(frame, CRect{0, 0, frame.Width(), frame.Height()}); }
 
   // Controls of the dialog's template, by id.
   virtual std::string GetItemText(int id) const = 0;

@@ -1,5 +1,7 @@
 #include "view/game_view.h"
 
+#include <bit>
+#include <cstdint>
 #include <cstdio>
 
 #include "game/board_geometry.h"
@@ -9,6 +11,10 @@
 #include "view/sprite_sheet.h"
 
 namespace {
+
+// The queue's three pieces and the three buttons beside them.
+constexpr CRect QUEUE_AND_BUTTONS_AREA{QUEUE_SLOT_POS[0].x, QUEUE_SLOT_POS[0].y,
+                                       PAUSE_ICON_POS.x + TILE_INTERIOR, QUEUE_SLOT_POS[0].y + TILE_FRAMED};
 
 // Both game fonts: bold "黑体" from the GB2312 character set, differing only in height.
 constexpr const char* GAME_FONT_FACE = "黑体";
@@ -88,7 +94,12 @@ bool GameView::RedrawSquares(const Board& board, const std::bitset<BOARD_CELLS>&
         // The frames stand since the rebuild, and the full refresh after it, drew them.
         DrawCellFront(board[CellIndex(col, row)], m_dcSprites, m_dcBoard, TILE_PITCH * col,
                       TILE_PITCH * row, true);
-        if (m_baseValid) LayBase(SquareLeft(col), SquareTop(row), TILE_FRAMED, TILE_FRAMED);
+        if (m_baseValid) {
+          const CRect square{SquareLeft(col), SquareTop(row), SquareLeft(col) + TILE_FRAMED,
+                             SquareTop(row) + TILE_FRAMED};
+          LayBase(square.left, square.top, TILE_FRAMED, TILE_FRAMED);
+          m_stale = UnionRect(m_stale, square);
+        }
       }
     }
   }
@@ -122,22 +133,31 @@ void GameView::DrawQueueAndButtons(const GamePosition& game, bool overDiscard) {
   DrawButton(PAUSE_ICON_POS, PAUSE_COLUMN, false);
 }
 
+// The text is clipped to its rectangle, so drawing the same score over the same pixels there
+// gives the same pixels: the memo spares laying out the text again while the score stands.
 void GameView::DrawScore(double score) {
+  const auto key = std::bit_cast<std::uint64_t>(score);
+  if (m_scoreMemo.Replay(m_bmpBack, SCORE_RECT, key)) return;
+  m_scoreMemo.KeepBefore(m_bmpBack, SCORE_RECT, key);
   // Large enough for every double printed without decimals, so nothing is ever cut off.
   char text[400];
   std::snprintf(text, sizeof text, SCORE_FORMAT, score);
   m_dcBack.SelectObject(&m_fonts[1]);
   m_dcBack.SetTextColor(SCORE_COLOR);
   m_dcBack.DrawText(text, SCORE_RECT, DT_RIGHT);
+  m_scoreMemo.KeepAfter(m_bmpBack);
 }
 
 // The back buffer has the client area's size, and each background is laid over all of it, so
-// every frame covers the whole buffer.
-void GameView::ComposeFrame(const GamePosition& game, const FrameExtras& extras) {
+// every frame covers the whole buffer. Within the part drawn again the frame is laid in the
+// same order as a whole one: base, queue and buttons, carried piece, score texts, score.
+CRect GameView::ComposeFrame(const GamePosition& game, const FrameExtras& extras) {
   m_dcBack.SelectObject(&m_fonts[0]);
   if (game.state == Paused) {
     m_dcSprites.CopyPicture(BACKGROUND_B_X, BACKGROUND_B_Y, m_dcBack);
-    return;
+    m_stale = Whole();
+    m_pieceDrawn = CRect{};
+    return Whole();
   }
   // The queue and the buttons lie above the board, so laying the board first changes nothing.
   if (!m_baseValid) {
@@ -145,15 +165,26 @@ void GameView::ComposeFrame(const GamePosition& game, const FrameExtras& extras)
     m_dcBase.TransparentBlt(BOARD_LEFT, BOARD_TOP, BOARD_PIXELS, BOARD_PIXELS, m_dcBoard, 0, 0,
                             BOARD_PIXELS, BOARD_PIXELS, SPRITE_KEY);
     m_baseValid = true;
+    m_stale = Whole();
   }
-  m_dcBack.BitBlt(0, 0, m_bmpBack.Width(), m_bmpBack.Height(), m_dcBase, 0, 0);
+  // The carried piece's 18 x 18 interior spans pointer - 8 to pointer + 9.
+  const PipeCell* piece = extras.cursorShown ? nullptr : TemplateOf(game.current);
+  const CRect pieceArea = piece == nullptr ? CRect{}
+                                           : CRect{extras.pointer.x - 9, extras.pointer.y - 9,
+                                                   extras.pointer.x + 11, extras.pointer.y + 11};
+  const bool popups = extras.popups != nullptr && extras.popups->AnyActive();
+  CRect area = Whole();
+  if (!popups && !m_popupsDrawn) {
+    area = UnionRect(UnionRect(m_stale, QUEUE_AND_BUTTONS_AREA), SCORE_RECT);
+    area = UnionRect(UnionRect(area, m_pieceDrawn), pieceArea);
+  }
+  m_dcBack.BitBlt(area.left, area.top, area.Width(), area.Height(), m_dcBase, area.left, area.top);
   DrawQueueAndButtons(game, extras.overDiscard);
-  if (!extras.cursorShown) {
-    // The carried piece's 18 x 18 interior spans pointer - 8 to pointer + 9.
-    if (const PipeCell* piece = TemplateOf(game.current)) {
-      DrawCellBare(*piece, m_dcSprites, m_dcBack, extras.pointer.x - 9, extras.pointer.y - 9);
-    }
-  }
-  if (extras.popups != nullptr) extras.popups->Draw(m_dcBack);
+  if (piece != nullptr) DrawCellBare(*piece, m_dcSprites, m_dcBack, pieceArea.left, pieceArea.top);
+  if (popups) extras.popups->Draw(m_dcBack);
   DrawScore(game.score);
+  m_stale = CRect{};
+  m_pieceDrawn = pieceArea;
+  m_popupsDrawn = popups;
+  return area;
 }

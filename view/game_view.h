@@ -7,6 +7,7 @@
 #include "platform/dc.h"
 #include "platform/font.h"
 #include "platform/types.h"
+#include "view/area_memo.h"
 #include "view/score_popups.h"
 #include "view/sprite_surface.h"
 
@@ -41,9 +42,12 @@ class GameView {
   // draws every square, since a rebuild lays the nodes in their own order, not the front's.
   // True when anything was drawn.
   bool RedrawSquares(const Board& board, const std::bitset<BOARD_CELLS>& squares);
-  // Composes one whole frame in the back buffer: the game with the carried piece at the
-  // pointer, or the pause picture.
-  void ComposeFrame(const GamePosition& game, const FrameExtras& extras);
+  // Composes one frame in the back buffer: the game with the carried piece at the pointer, or
+  // the pause picture. Only the part that can differ from the last frame is drawn again: the
+  // squares whose picture changed, the queue, the buttons, the score and where the carried
+  // piece was and is; all of it after the pause picture, a rebuild or while score texts rise.
+  // Returns that part.
+  CRect ComposeFrame(const GamePosition& game, const FrameExtras& extras);
   const CBitmap& Frame() const { return m_bmpBack; }
 
   SpriteSurface m_dcSprites;
@@ -63,6 +67,13 @@ class GameView {
   bool m_rebuiltSinceRefresh = true;
   // The base picture shows the board picture as it stands.
   bool m_baseValid = false;
+  AreaMemo m_scoreMemo;
+  // The part of the back buffer that no longer matches the base picture under it, besides what
+  // every frame draws again.
+  CRect m_stale;
+  // Where the last frame drew the carried piece, if it did, and whether it drew score texts.
+  CRect m_pieceDrawn;
+  bool m_popupsDrawn = false;
 
  private:
   void DrawSquareFront(const Board& board, int col, int row);
@@ -72,4 +83,5 @@ class GameView {
   void DrawButton(CPoint at, int column, bool lit);
   void DrawQueueAndButtons(const GamePosition& game, bool overDiscard);
   void DrawScore(double score);
+  CRect Whole() const { return CRect{0, 0, m_bmpBack.Width(), m_bmpBack.Height()}; }
 };

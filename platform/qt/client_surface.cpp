@@ -34,16 +34,18 @@ void ClientSurface::Compose() {
   m_dialog.OnPaint();
 }
 
-void ClientSurface::ShowFrame(const CBitmap& frame) {
-  const std::optional<CRect> changed = ChangedRect(m_frame, frame);
+// Outside hint the frame equals the one shown: only the part within it is compared and copied.
+void ClientSurface::ShowFrame(const CBitmap& frame, const CRect& hint) {
+  const std::optional<CRect> changed = ChangedRect(m_frame, frame, hint);
   if (!changed) return;
   const bool resized = frame.Width() != m_frame.Width() || frame.Height() != m_frame.Height();
   if (resized) {
     m_frame = frame;
   } else {
-    // Only the rows that changed are copied: the pointer's piece moves a few of them.
+    // Only the changed part is copied: the pointer's piece moves a few squares' worth of it.
     for (int y = changed->top; y < changed->bottom; ++y) {
-      std::memcpy(m_frame.Row(y), frame.Row(y), sizeof(std::uint32_t) * static_cast<std::size_t>(frame.Width()));
+      std::memcpy(m_frame.Row(y) + changed->left, frame.Row(y) + changed->left,
+                  sizeof(std::uint32_t) * static_cast<std::size_t>(changed->Width()));
     }
   }
   if (resized) {

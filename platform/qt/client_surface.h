@@ -27,7 +27,7 @@ class ClientSurface : public QWidget {
   // Asks the dialog for one paint (OnPaint) later, when the event loop next runs.
   void RequestPaint();
   // Keeps a copy of frame and shows the part that changed. Called from the dialog's OnPaint.
-  void ShowFrame(const CBitmap& frame);
+  void ShowFrame(const CBitmap& frame, const CRect& changed);
   // The last frame shown; empty before the first.
   const CBitmap& Frame() const { return m_frame; }
   // A blank pointer over this area while the system cursor is hidden.

@@ -101,7 +101,9 @@ CPoint QtWindowPort::ScreenToClient(CPoint screen) const {
 
 bool QtWindowPort::IsIconic() const { return m_window.isMinimized(); }
 
-void QtWindowPort::Present(const CBitmap& frame) { m_window.Surface().ShowFrame(frame); }
+void QtWindowPort::Present(const CBitmap& frame, const CRect& changed) {
+  m_window.Surface().ShowFrame(frame, changed);
+}
 
 std::string QtWindowPort::GetItemText(int id) const {
   const QWidget* control = m_window.Control(id);

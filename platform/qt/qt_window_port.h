@@ -29,7 +29,7 @@ class QtWindowPort : public WindowPort {
   CRect GetClientRect() const override;
   CPoint ScreenToClient(CPoint screen) const override;
   bool IsIconic() const override;
-  void Present(const CBitmap& frame) override;
+  void Present(const CBitmap& frame, const CRect& changed) override;
 
   std::string GetItemText(int id) const override;
   void SetItemText(int id, std::string_view text) override;

@@ -95,8 +95,9 @@ CPoint ScriptedPort::ScreenToClient(CPoint screen) const {
   return {screen.x - origin.x, screen.y - origin.y};
 }
 
-void ScriptedPort::Present(const CBitmap& frame) {
+void ScriptedPort::Present(const CBitmap& frame, const CRect& changed) {
   m_frame = frame;
+  m_changed = changed;
   ++m_frames;
 }
 

@@ -61,7 +61,7 @@ class ScriptedPort : public WindowPort {
   CRect GetClientRect() const override { return m_client; }
   CPoint ScreenToClient(CPoint screen) const override;
   bool IsIconic() const override { return false; }
-  void Present(const CBitmap& frame) override;
+  void Present(const CBitmap& frame, const CRect& changed) override;
   std::string GetItemText(int id) const override;
   void SetItemText(int id, std::string_view text) override;
   ListView* GetListView(int id) override;
@@ -73,6 +73,8 @@ class ScriptedPort : public WindowPort {
   std::optional<int> Result() const { return m_result; }
   const CBitmap& LastFrame() const { return m_frame; }
   int Frames() const { return m_frames; }
+  // The part of the last frame said to differ from the one before.
+  const CRect& LastChanged() const { return m_changed; }
   ScriptedListView* FindListView(int id);
 
   // Screen position of the client area's top-left corner.
@@ -87,6 +89,7 @@ class ScriptedPort : public WindowPort {
   std::optional<int> m_result;
   CBitmap m_frame;
   int m_frames = 0;
+  CRect m_changed;
   std::map<int, std::string> m_texts;
   std::map<int, std::unique_ptr<ScriptedListView>> m_lists;
 };

@@ -26,7 +26,7 @@ CPoint Win32WindowPort::ScreenToClient(CPoint screen) const {
 
 bool Win32WindowPort::IsIconic() const { return NativeIsIconic(m_window); }
 
-void Win32WindowPort::Present(const CBitmap& frame) {
+void Win32WindowPort::Present(const CBitmap& frame, const CRect& /*changed*/) {
   NativePresent(m_window, frame.Bits(), frame.Width(), frame.Height());
 }
 

@@ -25,6 +25,10 @@ TEST(ChangedRect, BoundsEveryChangedPixelAndNothingElse) {
   after.SetPixel(39, 9, PIXEL_WHITE);
   after.SetPixel(0, 29, PIXEL_WHITE);
   EXPECT_EQ(ChangedRect(before, after), (CRect{0, 5, 40, 30}));
+
+  // Told where to look, it looks nowhere else.
+  EXPECT_EQ(ChangedRect(before, after, CRect{5, 0, 39, 20}), (CRect{7, 5, 8, 6}));
+  EXPECT_FALSE(ChangedRect(before, after, CRect{10, 10, 60, 28}).has_value());
 }
 
 TEST(ChangedRect, AFrameOfAnotherSizeChangesEverything) {
