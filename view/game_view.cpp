@@ -1,5 +1,6 @@
 #include "view/game_view.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstdio>
@@ -18,7 +19,6 @@ constexpr CRect QUEUE_AND_BUTTONS_AREA{QUEUE_SLOT_POS[0].x, QUEUE_SLOT_POS[0].y,
 
 // Both game fonts: bold "黑体" from the GB2312 character set, differing only in height.
 constexpr const char* GAME_FONT_FACE = "黑体";
-constexpr int POPUP_FONT_HEIGHT = 16;
 constexpr int SCORE_FONT_HEIGHT = 24;
 
 constexpr COLORREF SCORE_COLOR = RGB(0, 0, 0);
@@ -157,6 +157,7 @@ CRect GameView::ComposeFrame(const GamePosition& game, const FrameExtras& extras
     m_dcSprites.CopyPicture(BACKGROUND_B_X, BACKGROUND_B_Y, m_dcBack);
     m_stale = Whole();
     m_pieceDrawn = CRect{};
+    m_popupsDrawn = CRect{};
     return Whole();
   }
   // The queue and the buttons lie above the board, so laying the board first changes nothing.
@@ -172,19 +173,19 @@ CRect GameView::ComposeFrame(const GamePosition& game, const FrameExtras& extras
   const CRect pieceArea = piece == nullptr ? CRect{}
                                            : CRect{extras.pointer.x - 9, extras.pointer.y - 9,
                                                    extras.pointer.x + 11, extras.pointer.y + 11};
-  const bool popups = extras.popups != nullptr && extras.popups->AnyActive();
-  CRect area = Whole();
-  if (!popups && !m_popupsDrawn) {
-    area = UnionRect(UnionRect(m_stale, QUEUE_AND_BUTTONS_AREA), SCORE_RECT);
-    area = UnionRect(UnionRect(area, m_pieceDrawn), pieceArea);
-  }
+  const CRect popupArea = extras.popups != nullptr ? extras.popups->Area() : CRect{};
+  CRect area = UnionRect(UnionRect(m_stale, QUEUE_AND_BUTTONS_AREA), SCORE_RECT);
+  area = UnionRect(UnionRect(area, m_pieceDrawn), pieceArea);
+  area = UnionRect(UnionRect(area, m_popupsDrawn), popupArea);
+  area = CRect{std::max(area.left, 0), std::max(area.top, 0), std::min(area.right, m_bmpBack.Width()),
+               std::min(area.bottom, m_bmpBack.Height())};
   m_dcBack.BitBlt(area.left, area.top, area.Width(), area.Height(), m_dcBase, area.left, area.top);
   DrawQueueAndButtons(game, extras.overDiscard);
   if (piece != nullptr) DrawCellBare(*piece, m_dcSprites, m_dcBack, pieceArea.left, pieceArea.top);
-  if (popups) extras.popups->Draw(m_dcBack);
+  if (!popupArea.IsEmpty()) extras.popups->Draw(m_dcBack);
   DrawScore(game.score);
   m_stale = CRect{};
   m_pieceDrawn = pieceArea;
-  m_popupsDrawn = popups;
+  m_popupsDrawn = popupArea;
   return area;
 }

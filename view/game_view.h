@@ -45,7 +45,7 @@ class GameView {
   // Composes one frame in the back buffer: the game with the carried piece at the pointer, or
   // the pause picture. Only the part that can differ from the last frame is drawn again: the
   // squares whose picture changed, the queue, the buttons, the score and where the carried
-  // piece was and is; all of it after the pause picture, a rebuild or while score texts rise.
+  // piece and the score texts were and are; all of it after the pause picture or a rebuild.
   // Returns that part.
   CRect ComposeFrame(const GamePosition& game, const FrameExtras& extras);
   const CBitmap& Frame() const { return m_bmpBack; }
@@ -71,9 +71,9 @@ class GameView {
   // The part of the back buffer that no longer matches the base picture under it, besides what
   // every frame draws again.
   CRect m_stale;
-  // Where the last frame drew the carried piece, if it did, and whether it drew score texts.
+  // Where the last frame drew the carried piece and the score texts, if it did.
   CRect m_pieceDrawn;
-  bool m_popupsDrawn = false;
+  CRect m_popupsDrawn;
 
  private:
   void DrawSquareFront(const Board& board, int col, int row);

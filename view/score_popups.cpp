@@ -28,6 +28,14 @@ bool PopupRing::AnyActive() const {
   return false;
 }
 
+CRect PopupRing::Area() const {
+  CRect area;
+  for (const ScorePopup& popup : m_popups) {
+    if (popup.IsActive()) area = UnionRect(area, popup.Area());
+  }
+  return area;
+}
+
 // Oldest first: the ring is visited from the slot the next popup will take.
 void PopupRing::Draw(CDC& dc) const {
   int slot = m_next % POPUP_RING_SIZE;
@@ -36,6 +44,14 @@ void PopupRing::Draw(CDC& dc) const {
     m_popups[static_cast<std::size_t>(slot)].Draw(dc);
     if (++slot == POPUP_RING_SIZE) slot = 0;
   }
+}
+
+CRect ScorePopup::Area() const {
+  constexpr int MARGIN = 3;
+  const int top = y - rise;
+  const int width = POPUP_FONT_HEIGHT * static_cast<int>(text.size());
+  return CRect{x - 1 - MARGIN, top - 1 - MARGIN, x + 1 + width + MARGIN,
+               top + 1 + 2 * POPUP_FONT_HEIGHT + MARGIN};
 }
 
 void ScorePopup::Draw(CDC& dc) const {

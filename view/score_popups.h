@@ -9,6 +9,8 @@
 
 constexpr int POPUP_RING_SIZE = 100;
 constexpr int POPUP_RISE_LIMIT = 20;
+// The height of the popups' font.
+constexpr int POPUP_FONT_HEIGHT = 16;
 
 // One rising score text such as "+2". Active while rise < limit; it stands at y - rise and
 // climbs one pixel per animation tick, then vanishes.
@@ -23,6 +25,9 @@ struct ScorePopup {
   COLORREF textColor = RGB(255, 255, 255);
 
   bool IsActive() const { return rise < limit; }
+  // A rectangle that holds every pixel Draw may touch: each byte of the text given the font's
+  // height in width, twice that height, the outline and a margin around.
+  CRect Area() const;
   // Draws the text with a one-pixel outline into dc (its popup font already selected); leaves
   // textColor as the dc's text colour. An idle popup draws nothing.
   void Draw(CDC& dc) const;
@@ -38,6 +43,8 @@ class PopupRing {
   void Rise();
   // Whether any popup is still rising.
   bool AnyActive() const;
+  // The areas of the rising popups together; empty when none rises.
+  CRect Area() const;
   // Draws every popup oldest first, so that the newest ends up on top.
   void Draw(CDC& dc) const;
 
