@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Starts the built game on a private Xvfb display and reports how long its window titled
 # "Vandrel" takes to appear, then what the game costs in each state a player leaves it in:
-# CPU as a share of one core (from /proc/PID/stat) and wake-ups a second (context switches of
-# all its threads, from /proc/PID/task/*/status, a measure of its wake-ups). The pointer and the buttons are driven with
+# CPU as a share of one core (run time of all its threads in nanoseconds, from
+# /proc/PID/task/*/schedstat) and wake-ups a second (context switches of all its threads, from
+# /proc/PID/task/*/status). The pointer and the buttons are driven with
 # xdotool. States, each measured for the same time:
 #   playing        a new game in play, the pointer resting over the board, water every 5 s
 #   paused         the pause button clicked, the pointer resting
@@ -96,19 +97,18 @@ answer_boxes() {
   done
 }
 
-ticks() { awk '{print $14 + $15}' "/proc/$game_pid/stat"; }
+cpu_ns() { cat /proc/"$game_pid"/task/*/schedstat | awk '{s += $1} END {printf "%d", s}'; }
 switches() { cat /proc/"$game_pid"/task/*/status | awk '/ctxt_switches/ {s += $2} END {print s}'; }
-hz=$(getconf CLK_TCK)
 
 # Measures the game for $seconds; appends "cpu% wakeups/s" to the named state's results.
 declare -A results
 measure() {
   local state="$1" t0 t1 c0 c1 s0 s1
-  c0=$(ticks); s0=$(switches); t0=$(ms_now)
+  c0=$(cpu_ns); s0=$(switches); t0=$(ms_now)
   sleep "$seconds"
-  c1=$(ticks); s1=$(switches); t1=$(ms_now)
-  results[$state]+="$(awk -v d="$((c1 - c0))" -v hz="$hz" -v ms="$((t1 - t0))" -v s="$((s1 - s0))" \
-    'BEGIN { printf "%.2f:%.0f ", 100 * d / hz / (ms / 1000), s / (ms / 1000) }')"
+  c1=$(cpu_ns); s1=$(switches); t1=$(ms_now)
+  results[$state]+="$(awk -v d="$((c1 - c0))" -v ms="$((t1 - t0))" -v s="$((s1 - s0))" \
+    'BEGIN { printf "%.2f:%.0f ", 100 * d / 1e6 / ms, s / (ms / 1000) }')"
 }
 
 # The pointer circles over the board, one move every 16 ms, for the measured time and a bit.

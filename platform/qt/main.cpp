@@ -14,6 +14,7 @@
 #include "platform/qt/display_guard.h"
 #include "platform/qt/qt_framework.h"
 #include "platform/qt/qt_translations.h"
+#include "platform/qt/x11_images.h"
 
 int main(int argc, char* argv[]) {
   const CommandLine line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
@@ -23,6 +24,7 @@ int main(int argc, char* argv[]) {
   // Fractional factors pass through, so the picture can fill a window scaled by 1.5.
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
       Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+  PreferPlainX11Images();
   std::optional<DisplayGuard> guard(std::in_place);
   QApplication application(argc, argv);
   guard.reset();
