@@ -9,6 +9,7 @@
 #include "platform/types.h"
 #include "view/score_popups.h"
 #include "view/sprite_surface.h"
+#include "view/view_pixels.h"
 
 class TextRenderer;
 
@@ -32,6 +33,9 @@ class GameView {
   // background. Nothing is checked: a surface whose bitmap could not be made stays empty, and
   // every copy to or from it draws nothing.
   void Create(TextRenderer* text, const CRect& client);
+  // The same with bitmaps made ahead by MakeViewPixels; pixels that do not fit client are
+  // made afresh.
+  void Create(TextRenderer* text, const CRect& client, ViewPixels pixels);
   // Rebuilds the board picture from scratch (true) or draws each square's water front (false).
   // Before the surfaces exist (a headless game) there is nothing to draw on.
   void RedrawBoard(const Board& board, bool rebuild);
