@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <future>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -73,6 +74,10 @@ class CGameDlg : public CDialog {
   // The saved game at path is opened as a dropped file is, once the window runs. Before the
   // window is created.
   void OpenAfterStartUp(std::string path) { m_startUpFile = std::move(path); }
+  // The bitmaps for CreateDrawingResources, being made ahead (on another thread while the
+  // window is made); it waits for them, and makes its own without them. Before the window is
+  // created.
+  void UsePreparedPixels(std::future<ViewPixels> pixels) { m_preparedPixels = std::move(pixels); }
   // StartUpFileTimer: opens the saved game named by OpenAfterStartUp, once.
   void OpenStartUpFile();
 
@@ -109,7 +114,8 @@ class CGameDlg : public CDialog {
   // --- Presentation ---
   // Rebuilds the board picture from scratch (true) or draws each square's water front (false).
   void RedrawBoard(bool rebuild);
-  // Makes the drawing surfaces at the client area's size. Called once by the window's set-up.
+  // Makes the drawing surfaces at the client area's size, from the prepared bitmaps when there
+  // are any. Called once by the window's set-up.
   void CreateDrawingResources();
   // Composes the frame in the back buffer with the carried piece at client point pointer.
   // Reads the game and changes nothing in it; returns the part of the frame drawn again.
@@ -161,4 +167,5 @@ class CGameDlg : public CDialog {
   std::optional<std::string> m_lastName;
   std::optional<std::uint32_t> m_firstGameSeed;
   std::string m_startUpFile;
+  std::future<ViewPixels> m_preparedPixels;
 };

@@ -1,7 +1,12 @@
 #include "app/game_dlg.h"
 
 void CGameDlg::CreateDrawingResources() {
-  m_view.Create(GetFramework().GetTextRenderer(), GetClientRect());
+  const CRect client = GetClientRect();
+  if (m_preparedPixels.valid()) {
+    m_view.Create(GetFramework().GetTextRenderer(), client, m_preparedPixels.get());
+  } else {
+    m_view.Create(GetFramework().GetTextRenderer(), client);
+  }
 }
 
 void CGameDlg::RedrawBoard(bool rebuild) {

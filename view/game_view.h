@@ -10,6 +10,7 @@
 #include "view/area_memo.h"
 #include "view/score_popups.h"
 #include "view/sprite_surface.h"
+#include "view/view_pixels.h"
 
 class TextRenderer;
 
@@ -33,6 +34,9 @@ class GameView {
   // background. Nothing is checked: a surface whose bitmap could not be made stays empty, and
   // every copy to or from it draws nothing.
   void Create(TextRenderer* text, const CRect& client);
+  // The same with bitmaps made ahead by MakeViewPixels; pixels that do not fit client are
+  // made afresh.
+  void Create(TextRenderer* text, const CRect& client, ViewPixels pixels);
   // Rebuilds the board picture from scratch (true) or draws each square's water front (false).
   // Before the surfaces exist (a headless game) there is nothing to draw on.
   void RedrawBoard(const Board& board, bool rebuild);

@@ -32,7 +32,6 @@ const SpriteSurface::TileEntry& SpriteSurface::Entry(int column, int row) const 
 // Records every pixel of every tile that is not white, frame pixels first. Pixels outside
 // the bitmap are left out, as a clipped copy would leave them.
 void SpriteSurface::Index() {
-  m_pictures.clear();
   m_shown.clear();
   m_tiles.clear();
   m_sharedFrame = false;
@@ -113,29 +112,8 @@ void SpriteSurface::CopyFramed(int column, int row, CDC& target, int x, int y) c
   Write(target, x, y, entry.frameBegin, entry.end);
 }
 
-void SpriteSurface::KeepPicture(int sx, int sy, int w, int h) {
-  const CBitmap* sheet = GetBitmap();
-  if (sheet == nullptr || sx < 0 || sy < 0 || w < 1 || h < 1 || sx + w > sheet->Width() ||
-      sy + h > sheet->Height()) {
-    return;
-  }
-  Picture picture{sx, sy, w, h, {}};
-  picture.pixels.reserve(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
-  for (int y = 0; y < h; ++y) {
-    const std::uint32_t* row = sheet->Row(sy + y) + sx;
-    picture.pixels.insert(picture.pixels.end(), row, row + w);
-  }
-  m_pictures.push_back(std::move(picture));
-}
-
 void SpriteSurface::CopyPicture(int sx, int sy, CDC& target) const {
   CBitmap* bitmap = target.GetBitmap();
   if (bitmap == nullptr) return;
-  for (const Picture& picture : m_pictures) {
-    if (picture.sx == sx && picture.sy == sy && picture.w == bitmap->Width() && picture.h == bitmap->Height()) {
-      std::memcpy(bitmap->Bits(), picture.pixels.data(), picture.pixels.size() * sizeof(std::uint32_t));
-      return;
-    }
-  }
   target.BitBlt(0, 0, bitmap->Width(), bitmap->Height(), *this, sx, sy);
 }

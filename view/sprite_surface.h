@@ -37,12 +37,8 @@ class SpriteSurface : public CDC {
   // The 20 x 20 framed tile to (x, y) of target, white left out.
   void CopyFramed(int column, int row, CDC& target, int x, int y) const;
 
-  // Keeps the w x h block at (sx, sy) of the sheet in one piece. Blocks that do not lie
-  // wholly on the sheet are not kept.
-  void KeepPicture(int sx, int sy, int w, int h);
-  // Copies the block at (sx, sy) over the whole of target from its top-left corner, the same
-  // as target.BitBlt(0, 0, width, height, *this, sx, sy) at target's size; a kept block of
-  // target's size goes in one move.
+  // Copies the block at (sx, sy) over the whole of target from its top-left corner:
+  // target.BitBlt(0, 0, width, height, *this, sx, sy) at target's size.
   void CopyPicture(int sx, int sy, CDC& target) const;
 
  private:
@@ -62,13 +58,7 @@ class SpriteSurface : public CDC {
   void Write(CDC& target, int x, int y, std::uint32_t begin, std::uint32_t end) const;
   const TileEntry& Entry(int column, int row) const;
 
-  struct Picture {
-    int sx, sy, w, h;
-    std::vector<std::uint32_t> pixels;
-  };
-
   std::vector<Shown> m_shown;
-  std::vector<Picture> m_pictures;
   std::vector<TileEntry> m_tiles;
   bool m_sharedFrame = false;
   bool m_uniformFrame = false;

@@ -1,19 +1,28 @@
 #include "platform/qt/app_icon_qt.h"
 
-#include <QImage>
 #include <QPixmap>
+#include <cstring>
+#include <utility>
 
 #include "view/app_icon.h"
 
-QIcon AppIconForQt() {
-  QIcon icon;
+std::vector<QImage> AppIconImages() {
+  std::vector<QImage> images;
   for (int size : APP_ICON_SIZES) {
     CBitmap bitmap;
     if (!LoadAppIcon(bitmap, size)) continue;
     // The icon's pixels are 0xAARRGGBB, not premultiplied: Qt's ARGB32 layout.
-    const QImage image(reinterpret_cast<const uchar*>(bitmap.Bits()), size, size, size * 4,
-                       QImage::Format_ARGB32);
-    icon.addPixmap(QPixmap::fromImage(image.copy()));
+    QImage image(size, size, QImage::Format_ARGB32);
+    if (image.isNull()) continue;
+    for (int y = 0; y < size; ++y) std::memcpy(image.scanLine(y), bitmap.Row(y), size * 4);
+    images.push_back(std::move(image));
   }
+  return images;
+}
+
+// The images are handed over, so a pixmap converts each in its own memory.
+QIcon AppIconForQt(std::vector<QImage> images) {
+  QIcon icon;
+  for (QImage& image : images) icon.addPixmap(QPixmap::fromImage(std::move(image)));
   return icon;
 }

@@ -8,6 +8,7 @@
 
 #include "platform/dialog.h"
 #include "platform/qt/frame_diff.h"
+#include "platform/qt/startup_report.h"
 
 namespace {
 
@@ -31,7 +32,9 @@ void ClientSurface::RequestPaint() {
 
 void ClientSurface::Compose() {
   m_paintPending = false;
+  MarkStartupStage("composing");
   m_dialog.OnPaint();
+  MarkStartupStage("composed");
 }
 
 // Outside hint the frame equals the one shown: only the part within it is compared and copied.
@@ -81,6 +84,7 @@ FrameScale ClientSurface::Scale() const {
 void ClientSurface::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   if (m_frame.IsEmpty()) return;
+  MarkStartupStage("painted");
   const FrameScale scale = Scale();
   const QImage image(reinterpret_cast<const uchar*>(m_frame.Bits()), m_frame.Width(),
                      m_frame.Height(), m_frame.Width() * 4, QImage::Format_RGB32);

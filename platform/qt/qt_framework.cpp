@@ -13,6 +13,7 @@
 #include "platform/qt/qt_message_box.h"
 #include "platform/qt/qt_strings.h"
 #include "platform/qt/qt_window_port.h"
+#include "platform/qt/startup_report.h"
 
 QtFramework::QtFramework(std::string moduleFileName)
     : m_moduleFileName(std::move(moduleFileName)) {}
@@ -23,11 +24,13 @@ int QtFramework::RunModal(CDialog& dialog) {
   const DialogTemplate* layout = FindDialogTemplate(dialog.TemplateId());
   if (layout == nullptr) return -1;
   QtDialogWindow window(dialog, *layout, OwnerWindow(dialog.GetParent()));
+  MarkStartupStage("window");
   QtWindowPort port(window);
   m_open.push_back(&window);
   ApplyCursor(window);
   dialog.AttachPort(&port);
   if (dialog.OnInitDialog()) window.FocusFirstControl();
+  MarkStartupStage("set-up");
   const int result = window.Run();
   dialog.OnDestroy();
   dialog.DetachPort();

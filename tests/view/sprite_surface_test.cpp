@@ -75,25 +75,4 @@ TEST(SpriteSurface, DrawsExactlyAsCopyingEveryTileWouldOnAnySheet) {
   }
 }
 
-TEST(SpriteSurface, PicturesCopyAsAPlainBlockCopyWouldKeptOrNot) {
-  CBitmap sheet;
-  ASSERT_TRUE(LoadSpriteSheet(sheet));
-  SpriteSurface sprites;
-  sprites.CreateCompatibleDC(nullptr);
-  sprites.SelectObject(&sheet);
-  sprites.KeepPicture(0, 60, 50, 40);
-  for (auto [w, h] : {std::pair{50, 40}, {51, 40}, {1800, 30}}) {
-    Surface copied(w, h, 0xFF000000u), expected(w, h, 0xFF000000u);
-    sprites.CopyPicture(0, 60, copied.dc);
-    expected.dc.BitBlt(0, 0, w, h, sprites, 0, 60);
-    EXPECT_TRUE(copied == expected) << w << " x " << h;
-  }
-  sprites.SelectObject(&sheet);  // selecting again forgets kept blocks, which may be stale
-  Surface copied(50, 40, 0xFF000000u);
-  sheet.SetPixel(0, 60, 0xFF010203u);
-  sprites.SelectObject(&sheet);
-  sprites.CopyPicture(0, 60, copied.dc);
-  EXPECT_EQ(copied.bitmap.Pixel(0, 0), 0xFF010203u);
-}
-
 }  // namespace

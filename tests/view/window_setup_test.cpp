@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <future>
+
 #include "app/game_dlg.h"
+#include "res/dialog_templates.h"
 #include "res/resource_ids.h"
 #include "tests/support/scoped_env.h"
+#include "tests/support/test_surface.h"
 #include "platform/scripted/scripted_framework.h"
 #include "platform/scripted/temp_folder.h"
 
@@ -34,6 +38,31 @@ TEST(WindowSetUp, StartsTheFirstGameWithTheTimersRunningAndWritesTheBoardAtTheEn
   EXPECT_EQ(port.Result(), IDCANCEL);
   fw.Close(dlg);
   EXPECT_EQ(FileContents(folder.File("list.txt")).rfind("Bo\r\n90\r\nAda\r\n77\r\n", 0), 0u);
+}
+
+// The desktop program has the view's bitmaps made on another thread while its window is
+// built; bitmaps made for another size are put aside. Either way the window draws as its own.
+TEST(WindowSetUp, BitmapsMadeAheadDrawTheSameFramesAsTheWindowsOwn) {
+  TempFolder folder;
+  TempFolder data;
+  const ScopedEnv dataHome(DATA_HOME_VARIABLE, data.Path());
+  const CRect client{0, 0, GAME_CLIENT_WIDTH, GAME_CLIENT_HEIGHT};
+  const auto frameOf = [&](std::future<ViewPixels> pixels) {
+    ScriptedFramework fw;
+    fw.moduleFileName = folder.File("vandrel");
+    CGameDlg dlg(fw);
+    dlg.SetFirstGameSeed(7);
+    if (pixels.valid()) dlg.UsePreparedPixels(std::move(pixels));
+    fw.Open(dlg, true);
+    dlg.ComposeFrame(CPoint{200, 200});
+    CBitmap frame = dlg.View().Frame();
+    fw.Close(dlg);
+    return frame;
+  };
+  const CBitmap own = frameOf({});
+  ASSERT_EQ(own.Width(), GAME_CLIENT_WIDTH);
+  EXPECT_TRUE(SameBitmap(frameOf(std::async(std::launch::async, MakeViewPixels, client)), own));
+  EXPECT_TRUE(SameBitmap(frameOf(std::async(std::launch::async, MakeViewPixels, CRect{0, 0, 9, 9})), own));
 }
 
 }  // namespace
