@@ -18,7 +18,7 @@
 #include "platform/qt/qt_framework.h"
 #include "platform/qt/qt_translations.h"
 #include "platform/qt/startup_report.h"
-#include "platform/qt/x11_images.h"
+#include "platform/qt/quiet_event_loop.h"
 #include "res/dialog_templates.h"
 #include "view/view_pixels.h"
 
@@ -52,7 +52,7 @@ int main(int argc, char* argv[]) {
   // Fractional factors pass through, so the picture can fill a window scaled by 1.5.
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
       Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
-  PreferPlainX11Images();
+  PreferAQuietEventLoop();
   // The menu bar is always drawn in the window (BuildMenuBar turns the native one off); said
   // before any is made, Qt does not first ask the session bus for a global menu service.
   QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);

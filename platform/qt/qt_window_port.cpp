@@ -73,12 +73,15 @@ void QtWindowPort::WakeTimers() {
   if (m_timers.WakeAll(Now())) ArmWakeUp();
 }
 
+// A wake-up already set for the same moment stands.
 void QtWindowPort::ArmWakeUp() {
   const std::optional<TimerSchedule::Millis> next = m_timers.NextWakeUp();
   if (!next) {
     m_wakeUp->stop();
     return;
   }
+  if (m_wakeUp->isActive() && m_armedFor == *next) return;
+  m_armedFor = *next;
   m_wakeUp->start(static_cast<int>(std::clamp<TimerSchedule::Millis>(*next - Now(), 0, 0x7FFFFFFF)));
 }
 

@@ -50,5 +50,6 @@ class QtWindowPort : public WindowPort {
   QtDialogWindow& m_window;
   TimerSchedule m_timers;
   QTimer* m_wakeUp;
+  TimerSchedule::Millis m_armedFor = 0;  // the moment m_wakeUp is set for, while it runs
   std::unique_ptr<InputWatcher> m_inputWatcher;
 };
