@@ -52,13 +52,14 @@ int main(int argc, char* argv[]) {
   // Fractional factors pass through, so the picture can fill a window scaled by 1.5.
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
       Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
-  PreferAQuietEventLoop();
+  std::optional<QuietEventLoop> quiet(std::in_place);
   // The menu bar is always drawn in the window (BuildMenuBar turns the native one off); said
   // before any is made, Qt does not first ask the session bus for a global menu service.
   QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
   std::optional<DisplayGuard> guard(std::in_place);
   QApplication application(argc, argv);
   guard.reset();
+  quiet.reset();
   MarkStartupStage("application");
   StartAccessibility();
   QApplication::setApplicationName(QStringLiteral("vandrel"));

@@ -3,15 +3,14 @@
 #include <QByteArray>
 #include <QtGlobal>
 
-namespace {
-
-void SetUnlessSet(const char* name) {
-  if (!qEnvironmentVariableIsSet(name)) qputenv(name, QByteArrayLiteral("1"));
+QuietEventLoop::QuietEventLoop() {
+  for (const char* name : {"QT_NO_GLIB", "QT_XCB_NO_MITSHM"}) {
+    if (qEnvironmentVariableIsSet(name)) continue;
+    qputenv(name, QByteArrayLiteral("1"));
+    m_set.push_back(name);
+  }
 }
 
-}  // namespace
-
-void PreferAQuietEventLoop() {
-  SetUnlessSet("QT_NO_GLIB");
-  SetUnlessSet("QT_XCB_NO_MITSHM");
+QuietEventLoop::~QuietEventLoop() {
+  for (const char* name : m_set) qunsetenv(name);
 }
