@@ -168,7 +168,8 @@ median() { tr ' ' '\n' | grep -v '^$' | sort -g | awk '{a[NR] = $1} END {print (
 column_of() { tr ' ' '\n' | grep -v '^$' | cut -d: -f"$1" | tr '\n' ' '; }
 echo
 echo "$program, $runs run(s) of $seconds s per state, median"
-echo "window \"Vandrel\" visible after $(echo "${results[startup]}" | median) ms (runs: ${results[startup]})"
+echo "window \"Vandrel\" seen by polling xwininfo after $(echo "${results[startup]}" | median) ms" \
+  "(runs: ${results[startup]}); bench/startup.sh measures the start without polling"
 printf '| %-36s | %8s | %12s |\n' "State" "CPU %" "switches/s"
 printf '|%s|%s|%s|\n' "--------------------------------------" "----------" "--------------"
 for state in playing paused moving fastforward replay; do
