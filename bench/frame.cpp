@@ -12,7 +12,7 @@
 #include "app/game_dlg.h"
 #include "model/piece_catalogue.h"
 #include "res/dialog_templates.h"
-#include "platform/scripted/scripted_framework.h"
+#include "frontends/scripted/scripted_framework.h"
 
 namespace {
 

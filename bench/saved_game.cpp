@@ -6,8 +6,8 @@
 
 #include "app/game_dlg.h"
 #include "model/piece_catalogue.h"
-#include "platform/scripted/scripted_framework.h"
-#include "platform/scripted/temp_folder.h"
+#include "frontends/scripted/scripted_framework.h"
+#include "frontends/scripted/temp_folder.h"
 
 namespace {
 

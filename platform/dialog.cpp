@@ -34,6 +34,16 @@ void CDialog::OnOK() {
 
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 void CDialog::OnCommand(int) {}
+
+void CDialog::OnButton(int id) {
+  if (id == IDOK) {
+    OnOK();
+  } else if (id == IDCANCEL) {
+    OnCancel();
+  } else {
+    OnCommand(id);
+  }
+}
 void CDialog::OnTimer(int) {}
 void CDialog::OnPaint() {}
 void CDialog::OnLButtonDown(unsigned, CPoint) {}

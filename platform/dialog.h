@@ -46,6 +46,9 @@ class CDialog {
   virtual void OnCancel();
   // Menu commands and buttons of the template other than OK and Cancel.
   virtual void OnCommand(int id);
+  // A button or command of the window pressed: OK and Cancel go to OnOK and OnCancel, every
+  // other id to OnCommand. The back ends route each press through here.
+  void OnButton(int id);
   virtual void OnTimer(int id);
   virtual void OnPaint();
   virtual void OnLButtonDown(unsigned flags, CPoint point);

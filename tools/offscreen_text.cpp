@@ -4,7 +4,7 @@
 
 #include <QGuiApplication>
 
-#include "platform/qt/qt_text_renderer.h"
+#include "frontends/qt/qt_text_renderer.h"
 
 TextRenderer* OffscreenTextRenderer() {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -14,7 +14,7 @@
 #include "storage/score_text.h"
 #include "res/resource_ids.h"
 #include "platform/program_path.h"
-#include "platform/scripted/scripted_framework.h"
+#include "frontends/scripted/scripted_framework.h"
 #include "tools/offscreen_text.h"
 #include "view/png_file.h"
 

@@ -9,8 +9,8 @@
 #include "app/help_pages.h"
 #include "app/game_dlg.h"
 #include "res/resource_ids.h"
-#include "platform/scripted/scripted_framework.h"
-#include "platform/scripted/temp_folder.h"
+#include "frontends/scripted/scripted_framework.h"
+#include "frontends/scripted/temp_folder.h"
 
 namespace {
 

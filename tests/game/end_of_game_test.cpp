@@ -2,7 +2,7 @@
 
 #include "storage/leaderboard_file.h"
 #include "storage/program_dir.h"
-#include "platform/scripted/temp_folder.h"
+#include "frontends/scripted/temp_folder.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/scripted/temp_folder.h"
+#include "frontends/scripted/temp_folder.h"
 
 // Long random scripts (made by vandrel-script-gen from a seed) played through vandrel-play:
 // the output must stay byte for byte what was recorded in tests/data/recorded_scripts.txt, as

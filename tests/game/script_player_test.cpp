@@ -6,7 +6,7 @@
 
 #include "storage/leaderboard_file.h"
 #include "tests/support/scoped_env.h"
-#include "platform/scripted/temp_folder.h"
+#include "frontends/scripted/temp_folder.h"
 
 namespace {
 

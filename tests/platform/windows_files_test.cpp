@@ -13,7 +13,7 @@
 #include "platform/file_bytes.h"
 #include "platform/text_codec.h"
 #include "platform/file_lock.h"
-#include "platform/scripted/temp_folder.h"
+#include "frontends/scripted/temp_folder.h"
 #include "platform/user_data_folder.h"
 
 namespace {

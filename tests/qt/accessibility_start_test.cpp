@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <optional>
 
-#include "platform/qt/accessibility_start.h"
+#include "frontends/qt/accessibility_start.h"
 #include "tests/support/scoped_env.h"
 
 namespace {

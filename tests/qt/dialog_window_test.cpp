@@ -13,9 +13,9 @@
 #include <set>
 #include <utility>
 
-#include "platform/qt/qt_dialog_window.h"
-#include "platform/qt/qt_framework.h"
-#include "platform/qt/qt_window_port.h"
+#include "frontends/qt/qt_dialog_window.h"
+#include "frontends/qt/qt_framework.h"
+#include "frontends/qt/qt_window_port.h"
 #include "res/menu.h"
 #include "tests/qt/modal_helpers.h"
 #include "tests/qt/recording_dialog.h"

@@ -12,8 +12,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include "platform/qt/qt_file_dialog.h"
-#include "platform/qt/qt_framework.h"
+#include "frontends/qt/qt_file_dialog.h"
+#include "frontends/qt/qt_framework.h"
 #include "tests/qt/modal_helpers.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/qt/frame_scale.h"
+#include "frontends/qt/frame_scale.h"
 
 namespace {
 

@@ -24,9 +24,9 @@
 #include "storage/pipe_cell_text.h"
 #include "game/board_geometry.h"
 #include "app/game_dlg.h"
-#include "platform/qt/qt_dialog_window.h"
-#include "platform/qt/qt_framework.h"
-#include "platform/qt/qt_window_port.h"
+#include "frontends/qt/qt_dialog_window.h"
+#include "frontends/qt/qt_framework.h"
+#include "frontends/qt/qt_window_port.h"
 #include "res/resource_ids.h"
 #include "tests/qt/modal_helpers.h"
 

@@ -9,8 +9,8 @@
 #include <QUrl>
 
 #include "app/game_dlg.h"
-#include "platform/qt/qt_dialog_window.h"
-#include "platform/qt/qt_framework.h"
+#include "frontends/qt/qt_dialog_window.h"
+#include "frontends/qt/qt_framework.h"
 #include "res/resource_ids.h"
 #include "tests/qt/modal_helpers.h"
 

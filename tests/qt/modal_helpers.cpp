@@ -12,8 +12,8 @@
 #include <QTimer>
 
 #include "platform/dialog.h"
-#include "platform/qt/qt_dialog_window.h"
-#include "platform/qt/qt_window_port.h"
+#include "frontends/qt/qt_dialog_window.h"
+#include "frontends/qt/qt_window_port.h"
 
 // A modal is answered from inside its own event loop, never while it is still being shown
 // (showing may process events before the loop runs, and an answer then would be lost): its

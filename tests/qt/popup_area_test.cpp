@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/qt/qt_text_renderer.h"
+#include "frontends/qt/qt_text_renderer.h"
 #include "view/game_view.h"
 
 TEST(PopupArea, HoldsEveryPixelTheScoreTextsDraw) {

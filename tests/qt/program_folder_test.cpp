@@ -12,9 +12,9 @@
 #include <QTest>
 
 #include "app/game_dlg.h"
-#include "platform/qt/close_on_signals.h"
-#include "platform/qt/qt_dialog_window.h"
-#include "platform/qt/qt_framework.h"
+#include "frontends/qt/close_on_signals.h"
+#include "frontends/qt/qt_dialog_window.h"
+#include "frontends/qt/qt_framework.h"
 #include "tests/qt/modal_helpers.h"
 
 namespace {

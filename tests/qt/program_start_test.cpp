@@ -13,8 +13,8 @@
 
 #include "app/game_app.h"
 #include "app/game_dlg.h"
-#include "platform/qt/qt_dialog_window.h"
-#include "platform/qt/qt_framework.h"
+#include "frontends/qt/qt_dialog_window.h"
+#include "frontends/qt/qt_framework.h"
 #include "res/resource_ids.h"
 #include "tests/qt/modal_helpers.h"
 

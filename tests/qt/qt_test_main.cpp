@@ -4,8 +4,8 @@
 
 #include <QApplication>
 
-#include "platform/qt/app_icon_qt.h"
-#include "platform/qt/qt_translations.h"
+#include "frontends/qt/app_icon_qt.h"
+#include "frontends/qt/qt_translations.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "app/about_dlg.h"
 #include "app/input_name_dlg.h"
 #include "app/list_dlg.h"
-#include "platform/qt/qt_framework.h"
+#include "frontends/qt/qt_framework.h"
 #include "tests/qt/modal_helpers.h"
 
 namespace {

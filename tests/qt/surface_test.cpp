@@ -9,8 +9,8 @@
 #include <QUrl>
 #include <QWindow>
 
-#include "platform/qt/qt_dialog_window.h"
-#include "platform/qt/qt_framework.h"
+#include "frontends/qt/qt_dialog_window.h"
+#include "frontends/qt/qt_framework.h"
 #include "tests/qt/modal_helpers.h"
 #include "tests/qt/recording_dialog.h"
 

@@ -31,8 +31,8 @@ TEST(HostileFiles, AreMadeWithPosixCalls) {
 #include "app/game_dlg.h"
 #include "model/piece_catalogue.h"
 #include "tests/support/scoped_env.h"
-#include "platform/scripted/scripted_framework.h"
-#include "platform/scripted/temp_folder.h"
+#include "frontends/scripted/scripted_framework.h"
+#include "frontends/scripted/temp_folder.h"
 
 namespace fs = std::filesystem;
 

@@ -18,8 +18,8 @@
 #include "app/game_dlg.h"
 #include "platform/text_codec.h"
 #include "storage/program_dir.h"
-#include "platform/scripted/scripted_framework.h"
-#include "platform/scripted/temp_folder.h"
+#include "frontends/scripted/scripted_framework.h"
+#include "frontends/scripted/temp_folder.h"
 #include "tests/support/scoped_env.h"
 
 namespace {

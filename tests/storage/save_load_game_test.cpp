@@ -18,8 +18,8 @@
 #include "res/resource_ids.h"
 #include "storage/saved_game.h"
 #include "tests/support/random_play.h"
-#include "platform/scripted/scripted_framework.h"
-#include "platform/scripted/temp_folder.h"
+#include "frontends/scripted/scripted_framework.h"
+#include "frontends/scripted/temp_folder.h"
 
 namespace {
 

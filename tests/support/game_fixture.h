@@ -10,9 +10,9 @@
 #include "model/end_pieces.h"
 #include "model/piece_catalogue.h"
 #include "res/resource_ids.h"
-#include "platform/scripted/scripted_framework.h"
+#include "frontends/scripted/scripted_framework.h"
 #include "tests/support/scoped_env.h"
-#include "platform/scripted/temp_folder.h"
+#include "frontends/scripted/temp_folder.h"
 
 // A game window on the scripted back end, with the timers of a set-up window running and
 // helpers that act as a player would.

@@ -3,7 +3,7 @@
 #include <random>
 
 #include "app/game_dlg.h"
-#include "platform/scripted/scripted_framework.h"
+#include "frontends/scripted/scripted_framework.h"
 
 // A player who acts at random, to bring games into every kind of position: pieces laid on
 // random squares and next to the water (so crossings and joined water happen), discards,

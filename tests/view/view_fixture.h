@@ -8,7 +8,7 @@
 #include "app/game_dlg.h"
 #include "model/piece_catalogue.h"
 #include "platform/bitmap.h"
-#include "platform/scripted/scripted_framework.h"
+#include "frontends/scripted/scripted_framework.h"
 #include "view/sprite_layout.h"
 
 // A game window on the scripted back end with its drawing surfaces made, as after set-up.

@@ -7,8 +7,8 @@
 #include "res/resource_ids.h"
 #include "tests/support/scoped_env.h"
 #include "tests/support/test_surface.h"
-#include "platform/scripted/scripted_framework.h"
-#include "platform/scripted/temp_folder.h"
+#include "frontends/scripted/scripted_framework.h"
+#include "frontends/scripted/temp_folder.h"
 
 namespace {
 

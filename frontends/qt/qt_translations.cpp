@@ -1,0 +1,15 @@
+#include "frontends/qt/qt_translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+void InstallQtTranslations(QCoreApplication& application) {
+  auto* translator = new QTranslator(&application);
+  if (translator->load(QStringLiteral("qtbase_zh_CN"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(translator);
+  } else {
+    delete translator;
+  }
+}
