@@ -1,6 +1,7 @@
 #include "app/game_dlg.h"
 
 #include "res/resource_ids.h"
+#include "view/score_look.h"
 
 CGameDlg::CGameDlg(Framework& framework, CDialog* parent)
     : CDialog(framework, IDD_GAME, parent) {}
@@ -21,11 +22,13 @@ void CGameDlg::AddScorePopup(int x, int y, std::string_view text, COLORREF textC
 
 // Popups are held back as a whole while fast-forward is on or the game is not in play, so a
 // fast water step does not visit its events one by one.
-void CGameDlg::Show(const GameReport& report) {
+void CGameDlg::Show(const GameReport& report, CPoint pointer) {
   const bool popups = !m_game.FastForward() && m_game.State() == Playing;
   for (int i = 0; popups && i < report.eventCount; ++i) {
     const ScoreEvent& event = report.events[static_cast<std::size_t>(i)];
-    AddScorePopup(event.x, event.y, event.text, event.textColor, event.outlineColor);
+    const ScoreText shown = ScoreTextOf(event, pointer);
+    AddScorePopup(shown.at.x, shown.at.y, shown.text, shown.textColor, shown.outlineColor);
+    if (m_scoreWatcher) m_scoreWatcher(event, shown);
   }
   if (report.rebuild) RedrawBoard(true);
 }

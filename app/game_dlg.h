@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <future>
 #include <optional>
 #include <string>
@@ -13,6 +14,7 @@
 #include "storage/leaderboard.h"
 #include "storage/leaderboard_store.h"
 #include "view/game_view.h"
+#include "view/score_look.h"
 #include "view/score_popups.h"
 
 // The game window. It receives every event, runs the game's rules on its Game and turns what
@@ -139,11 +141,17 @@ class CGameDlg : public CDialog {
   const GameView& View() const { return m_view; }
   Leaderboard& GetLeaderboard() { return m_leaderboard; }
   bool CursorShown() const { return m_cursorShown; }
+  // Tells watcher each score event the window shows, with its rising text, as it starts to
+  // rise: the script player prints them.
+  void WatchScores(std::function<void(const ScoreEvent&, const ScoreText&)> watcher) {
+    m_scoreWatcher = std::move(watcher);
+  }
   bool OverDiscard() const { return m_overDiscard; }
 
  private:
-  // Shows what an operation of the game reported: its popups, then the board picture.
-  void Show(const GameReport& report);
+  // Shows what an operation of the game reported: its popups, then the board picture. The
+  // popups of the player's moves rise from pointer, where the move was made.
+  void Show(const GameReport& report, CPoint pointer = {});
   // The water has stopped: announce the end once, drain the board and replay at 30 ms.
   void EndOfFlow();
   void ShowCursor(bool show);
@@ -168,4 +176,5 @@ class CGameDlg : public CDialog {
   std::optional<std::uint32_t> m_firstGameSeed;
   std::string m_startUpFile;
   std::future<ViewPixels> m_preparedPixels;
+  std::function<void(const ScoreEvent&, const ScoreText&)> m_scoreWatcher;
 };

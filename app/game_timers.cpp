@@ -1,5 +1,5 @@
 #include "app/game_dlg.h"
-#include "game/board_geometry.h"
+#include "view/board_geometry.h"
 #include "res/resource_ids.h"
 
 void CGameDlg::OnTimer(int id) {

@@ -1,5 +1,5 @@
 #include "app/game_dlg.h"
-#include "game/board_geometry.h"
+#include "view/board_geometry.h"
 
 void CGameDlg::OnLButtonDown(unsigned, CPoint point) {
   if (m_game.State() == Paused) {
@@ -19,11 +19,11 @@ void CGameDlg::OnLButtonDown(unsigned, CPoint point) {
     Pause();
   } else if (m_overDiscard) {
     // The hover tick's flag decides, not the click point.
-    Show(m_game.Discard(point));
+    Show(m_game.Discard(), point);
     Invalidate(false);
   } else if (BoardSquareAt(point, col, row)) {
-    const GameReport report = m_game.LayPiece(col, row, point);
-    Show(report);
+    const GameReport report = m_game.LayPiece(col, row);
+    Show(report, point);
     if (report.rebuild) Invalidate(false);
   }
 }
@@ -34,8 +34,8 @@ void CGameDlg::OnRButtonDown(unsigned, CPoint point) {
   int col = 0;
   int row = 0;
   if (m_game.State() != Playing || !BoardSquareAt(point, col, row)) return;
-  const GameReport report = m_game.RemovePiece(col, row, point);
-  Show(report);
+  const GameReport report = m_game.RemovePiece(col, row);
+  Show(report, point);
   if (report.rebuild) Invalidate(false);
 }
 

@@ -35,3 +35,8 @@ bool Game::operator==(const Game& other) const {
   }
   return true;
 }
+
+void Game::Score(GameReport& report, const ScoreEvent& event, bool charge) {
+  report.Add(event);
+  if (charge) m_position.score += event.points;
+}

@@ -7,7 +7,6 @@
 #include "game/game_position.h"
 #include "game/game_random.h"
 #include "game/game_report.h"
-#include "platform/types.h"
 
 // Intervals of the water step: every 5 s in play, every 30 ms with fast-forward on and while a
 // finished network replays its water.
@@ -51,11 +50,10 @@ class Game {
   // (the source keeps its water, so the replay starts again from its wet port).
   GameReport EndOfFlow();
 
-  // The player's moves, each at a square or with the point of the click that anchors its
-  // popup. They do something only while the game is in play.
-  GameReport LayPiece(int col, int row, CPoint click);
-  GameReport RemovePiece(int col, int row, CPoint click);
-  GameReport Discard(CPoint click);
+  // The player's moves. They do something only while the game is in play.
+  GameReport LayPiece(int col, int row);
+  GameReport RemovePiece(int col, int row);
+  GameReport Discard();
   void ToggleFastForward();
   void Pause();
   // Only a paused game resumes.
@@ -72,7 +70,8 @@ class Game {
   int Draw14() { return m_random.Next() % 14 + 1; }
   bool StepSquare(int col, int row, GameReport& report);
   bool MeetsNeighbour(const PipeCell& piece, int col, int row) const;
-  void Charge(double points) { m_position.score += points; }
+  // Reports event, and adds its points to the score when charge is set.
+  void Score(GameReport& report, const ScoreEvent& event, bool charge);
 
   GamePosition m_position;
   GameRandom m_random;

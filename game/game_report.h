@@ -4,22 +4,26 @@
 #include <bitset>
 
 #include "model/board.h"
-#include "platform/types.h"
 
-// Colours of the rising score texts.
-constexpr COLORREF POPUP_GREEN = RGB(0, 255, 0);
-constexpr COLORREF POPUP_RED = RGB(255, 0, 0);
-constexpr COLORREF POPUP_BLACK = RGB(0, 0, 0);
+// What changed the score.
+enum class ScoreKind {
+  WaterMoved,  // the water moved on in a square
+  Goal,        // the water reached the drain's grate
+  Spill,       // water runs out of an open end
+  Discard,     // the piece in hand was thrown away
+  Unjoined,    // a laid piece meets no opening of a neighbour
+  Removal,     // a dry piece was taken off the board
+};
 
-// One change of the score as the player sees it: the text that rises from the anchor (client
-// pixels) in its colours. Events are reported whether or not the score itself changed: water
-// spilling in a finished game still shows where it runs out, when the window shows popups.
+// One change of the score: what happened, at which square and how many points. Events are
+// reported whether or not the score itself changed: water spilling in a finished game still
+// says where it runs out.
 struct ScoreEvent {
-  int x;
-  int y;
-  const char* text;  // a string literal: "+2", "-2", "+100", "-1", "-3"
-  COLORREF textColor;
-  COLORREF outlineColor;
+  ScoreKind kind;
+  int col;     // the square; -1 for a discard, which happens at no square
+  int row;
+  int port;    // the port the water spills from (PORT_TOP...); -1 for the other kinds
+  double points;
 };
 
 // The most score events one operation can make: a water step in which every square spills at
@@ -36,7 +40,7 @@ struct GameReport {
   bool rebuild = false;
   bool waterStopped = false;
 
-  void Add(int x, int y, const char* text, COLORREF textColor) {
-    if (eventCount < MAX_SCORE_EVENTS) events[eventCount++] = {x, y, text, textColor, POPUP_BLACK};
+  void Add(const ScoreEvent& event) {
+    if (eventCount < MAX_SCORE_EVENTS) events[eventCount++] = event;
   }
 };

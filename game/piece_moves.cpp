@@ -3,13 +3,13 @@
 
 namespace {
 
-constexpr double DISCARD_POINTS = 2.0;
-constexpr double UNCONNECTED_POINTS = 1.0;
-constexpr double REMOVE_POINTS = 3.0;
+constexpr double DISCARD_POINTS = -2;
+constexpr double UNJOINED_POINTS = -1;
+constexpr double REMOVAL_POINTS = -3;
 
 }  // namespace
 
-GameReport Game::LayPiece(int col, int row, CPoint click) {
+GameReport Game::LayPiece(int col, int row) {
   GameReport report;
   const int current = m_position.current;
   if (m_position.state != Playing || current < 0 || current >= PIECE_KIND_COUNT) return report;
@@ -19,8 +19,7 @@ GameReport Game::LayPiece(int col, int row, CPoint click) {
   square.Join(piece);
   DealNewPiece();
   if (!MeetsNeighbour(piece, col, row)) {
-    report.Add(click.x, click.y - 10, "-1", POPUP_RED);
-    Charge(-UNCONNECTED_POINTS);
+    Score(report, {ScoreKind::Unjoined, col, row, -1, UNJOINED_POINTS}, true);
   }
   report.rebuild = true;
   return report;
@@ -40,22 +39,20 @@ bool Game::MeetsNeighbour(const PipeCell& piece, int col, int row) const {
 }
 
 // Only a dry piece comes off again; the source and the drain never do.
-GameReport Game::RemovePiece(int col, int row, CPoint click) {
+GameReport Game::RemovePiece(int col, int row) {
   GameReport report;
   PipeCell& square = m_position.board[CellIndex(col, row)];
   if (m_position.state != Playing || square.code < 0 || square.HasWater()) return report;
-  report.Add(click.x, click.y - 10, "-3", POPUP_RED);
-  Charge(-REMOVE_POINTS);
+  Score(report, {ScoreKind::Removal, col, row, -1, REMOVAL_POINTS}, true);
   square.Clear();
   report.rebuild = true;
   return report;
 }
 
-GameReport Game::Discard(CPoint click) {
+GameReport Game::Discard() {
   GameReport report;
   if (m_position.state != Playing) return report;
   DealNewPiece();
-  report.Add(click.x, click.y - 10, "-2", POPUP_RED);
-  Charge(-DISCARD_POINTS);
+  Score(report, {ScoreKind::Discard, -1, -1, -1, DISCARD_POINTS}, true);
   return report;
 }

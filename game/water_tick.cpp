@@ -1,14 +1,12 @@
 #include <array>
 
-#include "game/board_geometry.h"
 #include "game/game.h"
 
 namespace {
 
-// The score for water reaching the drain's grate; the popup shows the same amount.
-constexpr double GOAL_BONUS = 100.0;
-constexpr double WATER_STEP_POINTS = 2.0;
-constexpr double SPILL_POINTS = 2.0;
+constexpr double GOAL_POINTS = 100;
+constexpr double WATER_MOVED_POINTS = 2;
+constexpr double SPILL_POINTS = -2;
 
 // How water standing at a port crosses to the neighbour, in PORT_SIDES order. Squares above
 // and to the left have had their turn in this sweep, so water handed to them is wet at once
@@ -17,15 +15,13 @@ constexpr double SPILL_POINTS = 2.0;
 struct HandOver {
   int fill;
   bool movedHere;
-  int anchorDx;  // where a spill's popup stands, relative to the square's corner
-  int anchorDy;
 };
 
 constexpr HandOver kHandOvers[PORT_COUNT] = {
-    {FILL_WET, true, 0, -10},
-    {FILL_ARRIVING, false, 0, 9},
-    {FILL_WET, true, -9, 0},
-    {FILL_ARRIVING, false, 19, 0},
+    {FILL_WET, true},
+    {FILL_ARRIVING, false},
+    {FILL_WET, true},
+    {FILL_ARRIVING, false},
 };
 
 }  // namespace
@@ -56,8 +52,6 @@ bool Game::StepSquare(int col, int row, GameReport& report) {
     report.changedSquares.set(static_cast<std::size_t>(CellIndex(col, row)));
   }
   bool progress = false;
-  const int x = SquareLeft(col);
-  const int y = SquareTop(row);
 
   for (int port = 0; port < PORT_COUNT; ++port) {
     int index = 0;
@@ -68,8 +62,7 @@ bool Game::StepSquare(int col, int row, GameReport& report) {
     const HandOver& h = kHandOvers[port];
     if (mouth.kind <= 0) {
       // A spill keeps the game going only while the square it runs against is still dry.
-      report.Add(x + h.anchorDx, y + h.anchorDy, "-2", POPUP_RED);
-      if (scoring) Charge(-SPILL_POINTS);
+      Score(report, {ScoreKind::Spill, col, row, port, SPILL_POINTS}, scoring);
       if (!neighbour.HasWater()) progress = true;
     } else if (mouth.fill == FILL_DRY && neighbour.frontCount >= 0 &&
                neighbour.frontCount < FRONT_CAPACITY) {
@@ -84,11 +77,9 @@ bool Game::StepSquare(int col, int row, GameReport& report) {
   if ((bits & WATER_MOVED) != 0) {
     report.changedSquares.set(static_cast<std::size_t>(CellIndex(col, row)));
     if (cell.code == CELL_DRAIN && cell.nodes[END_NODE].fill == FILL_WET) {
-      report.Add(x, y, "+100", POPUP_RED);
-      if (scoring) Charge(GOAL_BONUS);
+      Score(report, {ScoreKind::Goal, col, row, -1, GOAL_POINTS}, scoring);
     } else {
-      report.Add(x, y - 10, "+2", POPUP_GREEN);
-      if (scoring) Charge(WATER_STEP_POINTS);
+      Score(report, {ScoreKind::WaterMoved, col, row, -1, WATER_MOVED_POINTS}, scoring);
     }
     progress = true;
   }

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "view/pipe_cell_draw.h"
-#include "game/board_geometry.h"
+#include "view/board_geometry.h"
 #include "model/end_pieces.h"
 #include "model/piece_catalogue.h"
 #include "platform/dc.h"

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <utility>
 
-#include "game/board_geometry.h"
+#include "view/board_geometry.h"
 #include "model/piece_catalogue.h"
 #include "view/pipe_cell_draw.h"
 #include "view/sprite_layout.h"

@@ -1,6 +1,6 @@
 #include "view/view_pixels.h"
 
-#include "game/board_geometry.h"
+#include "view/board_geometry.h"
 #include "view/sprite_sheet.h"
 
 ViewPixels MakeViewPixels(const CRect& client) {

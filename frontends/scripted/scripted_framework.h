@@ -8,113 +8,17 @@
 #include <string>
 #include <vector>
 
+#include "frontends/scripted/recording_text_renderer.h"
+#include "frontends/scripted/scripted_list_view.h"
+#include "frontends/scripted/scripted_port.h"
+#include "frontends/scripted/temp_folder.h"
 #include "platform/dialog.h"
 #include "platform/framework.h"
-#include "platform/list_view.h"
-#include "platform/text_renderer.h"
-#include "platform/window_port.h"
-#include "frontends/scripted/temp_folder.h"
 
 // A framework back end driven by a script: timers fire when the test says so, the pointer is
 // where the test puts it, and every modal box or dialog takes the next answer the test
 // queued. A box or dialog with no answer waiting is recorded as an error. Nothing here
 // touches a display or a clock.
-
-class ScriptedListView : public ListView {
- public:
-  unsigned GetExtendedStyle() const override { return m_style; }
-  void SetExtendedStyle(unsigned style) override { m_style = style; }
-  int InsertColumn(int column, std::string_view heading, int format) override;
-  bool DeleteColumn(int column) override;
-  int InsertItem(int row, std::string_view text) override;
-  bool SetItemText(int row, int column, std::string_view text) override;
-  bool DeleteAllItems() override;
-  bool SetColumnWidth(int column, int width) override;
-  int GetColumnCount() const override { return static_cast<int>(m_headings.size()); }
-  int GetItemCount() const override { return static_cast<int>(m_rows.size()); }
-  std::string GetColumnHeading(int column) const override;
-  std::string GetItemText(int row, int column) const override;
-
-  // Rows as "cell | cell | cell" lines, for printing and comparing.
-  std::vector<std::string> RowTexts() const;
-
- private:
-  unsigned m_style = 0;
-  std::vector<std::string> m_headings;
-  std::vector<int> m_widths;
-  std::vector<std::vector<std::string>> m_rows;
-};
-
-// One start or stop of a timer, in the order they happened.
-struct TimerEvent {
-  int id;
-  int interval;  // -1: stopped
-};
-
-class ScriptedPort : public WindowPort {
- public:
-  ScriptedPort(int templateId, CRect client);
-  void SetTimer(int id, unsigned milliseconds) override;
-  void KillTimer(int id) override;
-  void Invalidate() override { ++m_invalidations; }
-  void EndDialog(int result) override { m_result = result; }
-  CRect GetClientRect() const override { return m_client; }
-  CPoint ScreenToClient(CPoint screen) const override;
-  bool IsIconic() const override { return false; }
-  void Present(const CBitmap& frame, const CRect& changed) override;
-  std::string GetItemText(int id) const override;
-  void SetItemText(int id, std::string_view text) override;
-  ListView* GetListView(int id) override;
-
-  // The interval of a running timer.
-  std::optional<int> TimerInterval(int id) const;
-  const std::vector<TimerEvent>& TimerLog() const { return m_timerLog; }
-  int Invalidations() const { return m_invalidations; }
-  std::optional<int> Result() const { return m_result; }
-  const CBitmap& LastFrame() const { return m_frame; }
-  int Frames() const { return m_frames; }
-  // The part of the last frame said to differ from the one before.
-  const CRect& LastChanged() const { return m_changed; }
-  ScriptedListView* FindListView(int id);
-
-  // Screen position of the client area's top-left corner.
-  CPoint origin{100, 50};
-
- private:
-  int m_templateId;
-  CRect m_client;
-  std::map<int, int> m_timers;
-  std::vector<TimerEvent> m_timerLog;
-  int m_invalidations = 0;
-  std::optional<int> m_result;
-  CBitmap m_frame;
-  int m_frames = 0;
-  CRect m_changed;
-  std::map<int, std::string> m_texts;
-  std::map<int, std::unique_ptr<ScriptedListView>> m_lists;
-};
-
-// One text call a surface made.
-struct TextCall {
-  bool drawText;  // DrawText into a rectangle, else TextOut at a point
-  int x, y;
-  CRect rect;
-  unsigned format;
-  std::string text;
-  COLORREF color;
-  FontSpec font;
-};
-
-class RecordingTextRenderer : public TextRenderer {
- public:
-  void TextOut(CBitmap& target, const FontSpec& font, COLORREF color, int x, int y,
-               std::string_view text) override;
-  void DrawText(CBitmap& target, const FontSpec& font, COLORREF color, const CRect& rect,
-                std::string_view text, unsigned format) override;
-  std::vector<TextCall> calls;
-  // When set, the calls are also passed on (a real renderer that draws the glyphs).
-  TextRenderer* forward = nullptr;
-};
 
 // What a test says to the next box or dialog.
 struct ScriptedAnswer {

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "game/board_geometry.h"
 #include "game/game.h"
 #include "model/end_pieces.h"
 #include "model/piece_catalogue.h"
@@ -31,8 +30,9 @@ TEST(GameRules, WaterStepsReportEachScoreEventAndTheStopWithoutEndingTheGame) {
     ASSERT_EQ(report.eventCount, 1) << "step " << step;
     const ScoreEvent& event = report.events[0];
     const int col = step <= 4 ? 2 : step <= 49 ? 3 + (step - 5) / 9 : 8;
-    EXPECT_EQ(std::string(event.text), step < 54 ? "+2" : "+100") << "step " << step;
-    EXPECT_EQ(event.x, SquareLeft(col)) << "step " << step;
+    EXPECT_EQ(event.kind, step < 54 ? ScoreKind::WaterMoved : ScoreKind::Goal) << "step " << step;
+    EXPECT_EQ(event.points, step < 54 ? 2 : 100) << "step " << step;
+    EXPECT_EQ(event.col, col) << "step " << step;
     EXPECT_TRUE(report.changedSquares.test(static_cast<std::size_t>(CellIndex(col, 2))));
     EXPECT_FALSE(report.waterStopped);
     EXPECT_FALSE(report.rebuild);
@@ -60,23 +60,28 @@ TEST(GameRules, MovesChargeTheirPointsOnlyInPlay) {
   p.current = PIECE_VERTICAL;
   p.queue = {1, 2, 3};
 
-  GameReport laid = game.LayPiece(12, 12, {300, 320});  // meets no neighbour
+  GameReport laid = game.LayPiece(12, 12);  // meets no neighbour
   EXPECT_TRUE(laid.rebuild);
   ASSERT_EQ(laid.eventCount, 1);
-  EXPECT_EQ(std::string(laid.events[0].text), "-1");
-  EXPECT_EQ(laid.events[0].y, 310);
+  EXPECT_EQ(laid.events[0].kind, ScoreKind::Unjoined);
+  EXPECT_EQ(laid.events[0].points, -1);
+  EXPECT_EQ(laid.events[0].row, 12);
   EXPECT_EQ(game.Position().current, 3);
-  EXPECT_FALSE(game.LayPiece(12, 12, {300, 320}).rebuild);  // the square is taken
+  EXPECT_FALSE(game.LayPiece(12, 12).rebuild);  // the square is taken
 
-  EXPECT_EQ(std::string(game.Discard({150, 30}).events[0].text), "-2");
-  EXPECT_EQ(std::string(game.RemovePiece(12, 12, {300, 320}).events[0].text), "-3");
-  EXPECT_EQ(game.RemovePiece(2, 2, {100, 100}).eventCount, 0);  // the source stays
+  const ScoreEvent discarded = game.Discard().events[0];
+  EXPECT_EQ(discarded.kind, ScoreKind::Discard);
+  EXPECT_EQ(discarded.points, -2);
+  const ScoreEvent removed = game.RemovePiece(12, 12).events[0];
+  EXPECT_EQ(removed.kind, ScoreKind::Removal);
+  EXPECT_EQ(removed.points, -3);
+  EXPECT_EQ(game.RemovePiece(2, 2).eventCount, 0);  // the source stays
   EXPECT_EQ(game.Score(), 10 - 1 - 2 - 3);
 
   game.Pause();
   EXPECT_EQ(game.WaterInterval(), std::nullopt);
-  EXPECT_EQ(game.Discard({150, 30}).eventCount, 0);
-  EXPECT_FALSE(game.LayPiece(13, 13, {0, 0}).rebuild);
+  EXPECT_EQ(game.Discard().eventCount, 0);
+  EXPECT_FALSE(game.LayPiece(13, 13).rebuild);
   game.ToggleFastForward();
   EXPECT_FALSE(game.FastForward());
   game.Resume();

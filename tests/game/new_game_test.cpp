@@ -79,13 +79,13 @@ TEST(NewGame, SameSeedSameGameAndCopiesPlayOnIndependently) {
   for (int i = 0; i < 40; ++i) {
     a.WaterTick();
     b.WaterTick();
-    a.Discard({150, 30});
-    b.Discard({150, 30});
+    a.Discard();
+    b.Discard();
   }
   EXPECT_TRUE(a == b);
 
   Game copy = a;
-  copy.Discard({150, 30});
+  copy.Discard();
   copy.WaterTick();
   EXPECT_FALSE(copy == a);
   EXPECT_EQ(a.Score(), b.Score());

@@ -1,4 +1,6 @@
 #include "tests/support/game_fixture.h"
+#include "view/board_geometry.h"
+#include "view/score_look.h"
 
 namespace {
 
@@ -66,6 +68,37 @@ TEST_F(ScorePopups, DrawsAnOutlineThenTheText) {
   popup.rise = 20;
   popup.Draw(dc);
   EXPECT_EQ(fw.text.calls.size(), 5u);  // idle popups draw nothing
+}
+
+// Every kind of score event shows its signed points in its colour: the water's events at their
+// square's corner (a spill on the side it runs out of), the player's moves at the pointer.
+TEST(ScoreTexts, EachKindHasItsTextColourAndAnchor) {
+  const CPoint pointer{300, 320};
+  const CPoint corner{SquareLeft(3), SquareTop(5)};
+  struct Case {
+    ScoreEvent event;
+    const char* text;
+    COLORREF color;
+    CPoint at;
+  };
+  const Case cases[] = {
+      {{ScoreKind::WaterMoved, 3, 5, -1, 2}, "+2", POPUP_GREEN, {corner.x, corner.y - 10}},
+      {{ScoreKind::Goal, 3, 5, -1, 100}, "+100", POPUP_RED, corner},
+      {{ScoreKind::Spill, 3, 5, PORT_TOP, -2}, "-2", POPUP_RED, {corner.x, corner.y - 10}},
+      {{ScoreKind::Spill, 3, 5, PORT_BOTTOM, -2}, "-2", POPUP_RED, {corner.x, corner.y + 9}},
+      {{ScoreKind::Spill, 3, 5, PORT_LEFT, -2}, "-2", POPUP_RED, {corner.x - 9, corner.y}},
+      {{ScoreKind::Spill, 3, 5, PORT_RIGHT, -2}, "-2", POPUP_RED, {corner.x + 19, corner.y}},
+      {{ScoreKind::Discard, -1, -1, -1, -2}, "-2", POPUP_RED, {300, 310}},
+      {{ScoreKind::Unjoined, 12, 12, -1, -1}, "-1", POPUP_RED, {300, 310}},
+      {{ScoreKind::Removal, 12, 12, -1, -3}, "-3", POPUP_RED, {300, 310}},
+  };
+  for (const Case& c : cases) {
+    const ScoreText shown = ScoreTextOf(c.event, pointer);
+    EXPECT_EQ(shown.text, c.text);
+    EXPECT_EQ(shown.textColor, c.color) << c.text;
+    EXPECT_EQ(shown.outlineColor, POPUP_BLACK);
+    EXPECT_EQ(shown.at, c.at) << static_cast<int>(c.event.kind) << " " << c.event.port;
+  }
 }
 
 }  // namespace

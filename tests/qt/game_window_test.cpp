@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "storage/pipe_cell_text.h"
-#include "game/board_geometry.h"
+#include "view/board_geometry.h"
 #include "app/game_dlg.h"
 #include "frontends/qt/qt_dialog_window.h"
 #include "frontends/qt/qt_framework.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "game/board_geometry.h"
+#include "view/board_geometry.h"
 #include "app/game_dlg.h"
 #include "model/end_pieces.h"
 #include "model/piece_catalogue.h"

@@ -1,6 +1,6 @@
 #include "tests/support/random_play.h"
 
-#include "game/board_geometry.h"
+#include "view/board_geometry.h"
 #include "res/resource_ids.h"
 
 RandomPlayer::RandomPlayer(CGameDlg& game, ScriptedFramework& framework, unsigned seed)

@@ -3,6 +3,7 @@
 #include "res/dialog_templates.h"
 #include "tests/support/test_surface.h"
 #include "tests/view/view_fixture.h"
+#include "view/score_look.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 
 #include "tests/support/game_fixture.h"
 #include "view/game_view.h"
+#include "view/score_look.h"
 
 namespace {
 

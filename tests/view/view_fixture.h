@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "game/board_geometry.h"
+#include "view/board_geometry.h"
 #include "app/game_dlg.h"
 #include "model/piece_catalogue.h"
 #include "platform/bitmap.h"
