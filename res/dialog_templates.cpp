@@ -32,6 +32,13 @@ constexpr DialogTemplate kTemplates[] = {
 
 }  // namespace
 
+CRect ClientAreaOf(int id) {
+  if (id == IDD_GAME) return CRect{0, 0, GAME_CLIENT_WIDTH, GAME_CLIENT_HEIGHT};
+  const DialogTemplate* t = FindDialogTemplate(id);
+  if (t == nullptr) return CRect{0, 0, 200, 100};
+  return CRect{0, 0, DialogUnitsToPixelsX(t->width), DialogUnitsToPixelsY(t->height)};
+}
+
 const DialogTemplate* FindDialogTemplate(int id) {
   for (const DialogTemplate& t : kTemplates) {
     if (t.id == id) return &t;

@@ -3,6 +3,8 @@
 #include <span>
 #include <string_view>
 
+#include "platform/types.h"
+
 // Dialog layouts as data, in dialog units (1 unit = 7/4 pixels across, 14/8 pixels down).
 // Back ends build their widgets from these; the scripted back end reads titles and texts.
 
@@ -36,3 +38,7 @@ constexpr int DialogUnitsToPixelsY(int units) { return units * 14 / 8; }
 // The client area of the game window in pixels.
 constexpr int GAME_CLIENT_WIDTH = 479;
 constexpr int GAME_CLIENT_HEIGHT = 458;
+
+// The client area, in pixels, of the window made from template id: the game window's picture,
+// else the template's size; 200 x 100 for an unknown id.
+CRect ClientAreaOf(int id);

@@ -1,9 +1,9 @@
 #include "view/game_view.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <utility>
 
 #include "view/board_geometry.h"
@@ -140,7 +140,10 @@ void GameView::DrawQueueAndButtons(const GamePosition& game, bool overDiscard) {
 // The text is clipped to its rectangle, so drawing the same score over the same pixels there
 // gives the same pixels: the memo spares laying out the text again while the score stands.
 void GameView::DrawScore(double score) {
-  const auto key = std::bit_cast<std::uint64_t>(score);
+  // The score's bits are its key (std::bit_cast is not in every standard library we build with).
+  std::uint64_t key = 0;
+  static_assert(sizeof key == sizeof score);
+  std::memcpy(&key, &score, sizeof key);
   if (m_scoreMemo.Replay(m_bmpBack, SCORE_RECT, key)) return;
   m_scoreMemo.KeepBefore(m_bmpBack, SCORE_RECT, key);
   // Large enough for every double printed without decimals, so nothing is ever cut off.
