@@ -49,10 +49,13 @@ const vandrelCanvasWindow = (() => {
     window.matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`)
         .addEventListener('change', layout, {once: true});
 
+    // The count of frames shown is kept on the canvas, for whoever waits for the first one.
+    let frames = 0;
     function present(rgba, x, y, w, h) {
       const pixels = new ImageData(new Uint8ClampedArray(rgba), w, h);
       picture.getContext('2d').putImageData(pixels, x, y);
       vandrelScaling.drawPart(display, picture, enlarged, scale, x, y, w, h);
+      display.dataset.frames = String(++frames);
     }
 
     // The pointer in game pixels.

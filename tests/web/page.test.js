@@ -1,0 +1,191 @@
+'use strict';
+// The game in headless Chromium, against the script player on the same moves: the frames
+// outside the score's text, the end of a game with its name and leaderboard, saved files byte
+// for byte, the list kept across reloads and shared by two tabs, and a damaged file refused.
+const assert = require('node:assert/strict');
+const fs = require('fs');
+const path = require('path');
+const {after, before, test} = require('node:test');
+const h = require('./harness');
+
+const DATA = path.join(__dirname, '../data');
+const WORKED = path.join(DATA, 'worked_example.flm');
+const FAST_FORWARD = {x: 167, y: 30};
+// A square on the worked example's board that meets nothing: laying there costs a point.
+const LONE_SQUARE = {x: 80 + 19 * 12 + 9, y: 80 + 19 * 12 + 9};
+let session;
+
+before(async () => {
+  session = await h.startBrowser();
+});
+
+after(async () => {
+  await session.close();
+  assert.deepEqual(session.problems, [], 'the pages logged no error');
+});
+
+// Opens a file through the menu and the browser's file picker.
+async function openSavedGame(page, file) {
+  const [chooser] = await Promise.all([page.waitForFileChooser(), h.chooseMenu(page, h.IDS.open)]);
+  await chooser.accept([file]);
+  return h.topDialog(page);
+}
+
+// The worked example opened in a fresh page, a piece laid where it meets nothing.
+async function workedExampleWithALonePiece(seed, options) {
+  const page = await h.openGame(session, seed, options);
+  assert.equal((await openSavedGame(page, WORKED)).text, '读取游戏存档成功！');
+  await h.pressButton(page, '确定');
+  await h.clickAt(page, LONE_SQUARE);
+  return page;
+}
+
+// The same in the script player: the game dealt from the same seed first, as the page deals
+// it, so the piece dealt after the one laid is the same too.
+function playerLonePiece(seed) {
+  return [`seed ${seed}`, 'new', `load ${WORKED}`, `move ${LONE_SQUARE.x} ${LONE_SQUARE.y}`,
+          `click ${LONE_SQUARE.x} ${LONE_SQUARE.y}`];
+}
+
+test('the first frame and a laid piece are the script player\'s', async () => {
+  const seed = 7;
+  const beside = h.besideSource(seed);
+  const folder = h.temporaryFolder('vandrel-frames-');
+  // The piece meets no opening of the source: its "-1" rises and is gone after 20 ticks.
+  h.play([`seed ${seed}`, 'new', `frame ${folder}/start.png`, `click ${beside.x} ${beside.y}`,
+          'move 700 700', 'tick anim 20', `frame ${folder}/laid.png`]);
+  const page = await h.openGame(session, seed);
+  await h.pause(300);
+  assert.equal(h.differingPixels(await h.framePixels(page),
+                                 await h.pngPixels(page, `${folder}/start.png`)), 0);
+  await h.clickAt(page, beside);
+  await page.mouse.move(2, h.HEIGHT + 58);  // off the canvas: the carried piece goes
+  await h.pause(1000);
+  assert.equal(h.differingPixels(await h.framePixels(page),
+                                 await h.pngPixels(page, `${folder}/laid.png`)), 0);
+  await page.close();
+  fs.rmSync(folder, {recursive: true, force: true});
+});
+
+test('a whole game ends with the script player\'s score, its name and leaderboard row', async () => {
+  const output = h.play([...playerLonePiece(1), `click ${FAST_FORWARD.x} ${FAST_FORWARD.y}`,
+                         'answer ok', 'answer ok Web', 'answer ok', 'tick water 200']);
+  const expected = output.match(/游戏结束，您的分数为 (-?\d+)/)[1];
+  const page = await workedExampleWithALonePiece(1);
+  await h.clickAt(page, FAST_FORWARD);
+  const end = await h.topDialog(page);
+  assert.equal(end.text, `游戏结束，您的分数为 ${expected}`);
+  await h.pressButton(page, '确定');
+  const name = await h.topDialog(page);
+  assert.equal(name.title, '榜上有名');
+  await page.$eval('dialog[open] input', (field) => { field.value = 'Web'; });
+  await h.pressButton(page, '确定');
+  const list = await h.topDialog(page);
+  assert.equal(list.title, '排行榜');
+  assert.equal(list.rows[0], `01 | Web | ${expected}`);
+  await h.pressButton(page, '确定');
+
+  // The list is in the browser's storage: a reload shows it.
+  await page.reload();
+  await page.waitForSelector('canvas.frame[data-frames]');
+  await h.chooseMenu(page, h.IDS.leaderboard);
+  assert.equal((await h.topDialog(page)).rows[0], `01 | Web | ${expected}`);
+  await h.pressButton(page, '确定');
+  await page.close();
+});
+
+test('a saved game is the script player\'s file, as a download and through the save picker', async () => {
+  const folder = h.temporaryFolder('vandrel-saves-');
+  h.play([...playerLonePiece(2), `save ${folder}/player.flm`]);
+  const expected = fs.readFileSync(`${folder}/player.flm`);
+
+  // Without the save picker: a name is asked for and the file downloads.
+  const page = await workedExampleWithALonePiece(2, {
+    prepare: (p) => p.evaluateOnNewDocument(() => { delete window.showSaveFilePicker; }),
+  });
+  const cdp = await page.createCDPSession();
+  await cdp.send('Browser.setDownloadBehavior', {behavior: 'allow', downloadPath: folder});
+  await page.keyboard.down('Control');
+  await page.keyboard.press('s');
+  await page.keyboard.up('Control');
+  assert.equal((await h.topDialog(page)).title, '另存为');
+  await page.type('dialog[open] input', 'game');
+  await h.pressButton(page, '保存');
+  assert.equal((await h.topDialog(page)).text, '保存游戏存档成功！');
+  await h.pressButton(page, '确定');
+  for (let i = 0; i < 100 && !fs.existsSync(`${folder}/game.flm`); ++i) await h.pause(50);
+  assert.deepEqual(fs.readFileSync(`${folder}/game.flm`), expected);
+  await page.close();
+
+  // With the picker: the bytes go to the file it chose.
+  const picked = await workedExampleWithALonePiece(2, {
+    prepare: (p) => p.evaluateOnNewDocument(() => {
+      window.savedBytes = [];
+      window.showSaveFilePicker = async () => ({
+        name: 'picked.flm',
+        createWritable: async () => ({
+          write: async (bytes) => window.savedBytes.push(...bytes),
+          close: async () => {},
+        }),
+      });
+    }),
+  });
+  await h.chooseMenu(picked, h.IDS.save);
+  assert.equal((await h.topDialog(picked)).text, '保存游戏存档成功！');
+  await h.pressButton(picked, '确定');
+  await picked.waitForFunction((size) => window.savedBytes.length === size, {}, expected.length);
+  assert.deepEqual(Buffer.from(await picked.evaluate(() => window.savedBytes)), expected);
+
+  // Opening the saved file shows the game as the script player shows it after the same load.
+  h.play(['seed 4', 'new', `load ${folder}/player.flm`, 'move 700 700', `frame ${folder}/loaded.png`]);
+  assert.equal((await openSavedGame(picked, `${folder}/player.flm`)).text, '读取游戏存档成功！');
+  await h.pressButton(picked, '确定');
+  await picked.mouse.move(2, h.HEIGHT + 58);
+  await h.pause(400);
+  assert.equal(h.differingPixels(await h.framePixels(picked),
+                                 await h.pngPixels(picked, `${folder}/loaded.png`)), 0);
+  await picked.close();
+  fs.rmSync(folder, {recursive: true, force: true});
+});
+
+test('a damaged file dropped on the page is refused and changes nothing', async () => {
+  const page = await h.openGame(session, 5);
+  await page.mouse.move(2, h.HEIGHT + 58);
+  await h.pause(300);
+  const before = await h.framePixels(page);
+  const damaged = fs.readFileSync(WORKED).subarray(0, 700);
+  await page.evaluate((bytes) => {
+    const transfer = new DataTransfer();
+    transfer.items.add(new File([new Uint8Array(bytes)], 'damaged.flm'));
+    document.dispatchEvent(new DragEvent('drop', {dataTransfer: transfer, bubbles: true}));
+  }, Array.from(damaged));
+  const refusal = await h.topDialog(page);
+  assert.equal(refusal.title, '错误');
+  assert.equal(refusal.text, '读取游戏存档失败！');
+  await h.pressButton(page, '确定');
+  await h.pause(300);
+  assert.equal(h.differingPixels(await h.framePixels(page), before), 0);
+  await page.close();
+});
+
+test('two tabs keep each other\'s entries', async () => {
+  const context = await session.browser.createBrowserContext();
+  const first = await workedExampleWithALonePiece(6, {context});
+  const second = await workedExampleWithALonePiece(7, {context});
+  for (const [page, name] of [[first, 'First'], [second, 'Second']]) {
+    await page.bringToFront();
+    await h.clickAt(page, FAST_FORWARD);
+    await h.topDialog(page);
+    await h.pressButton(page, '确定');
+    await page.$eval('dialog[open] input', (field, value) => { field.value = value; }, name);
+    await h.pressButton(page, '确定');
+    const rows = (await h.topDialog(page)).rows;
+    await h.pressButton(page, '确定');
+    if (name === 'Second') {
+      assert.match(rows[0], /^01 \| (First|Second) \| /);
+      assert.match(rows[1], /^02 \| (First|Second) \| /);
+      assert.notEqual(rows[0].split(' | ')[1], rows[1].split(' | ')[1]);
+    }
+  }
+  await context.close();
+});
