@@ -189,3 +189,41 @@ test('two tabs keep each other\'s entries', async () => {
   }
   await context.close();
 });
+
+test('the picture fills its space: sharp blocks at whole factors, filled between them', async () => {
+  const folder = h.temporaryFolder('vandrel-scaled-');
+  h.play(['seed 8', 'new', `frame ${folder}/start.png`]);
+  for (const factor of [2, 1.5]) {
+    const page = await h.openGame(session, 8, {
+      prepare: (p) => p.setViewport({width: h.WIDTH, height: h.HEIGHT + 60, deviceScaleFactor: factor}),
+    });
+    await h.pause(300);
+    const size = await page.$eval('canvas.frame', (c) => [c.width, c.height]);
+    assert.deepEqual(size, [Math.round(h.WIDTH * factor), Math.round(h.HEIGHT * factor)]);
+    if (factor === 2) {
+      const big = await h.framePixels(page);
+      const small = new Uint8Array(h.WIDTH * h.HEIGHT * 4);
+      for (let y = 0; y < h.HEIGHT; ++y) {
+        for (let x = 0; x < h.WIDTH; ++x) {
+          const from = ((2 * y + 1) * size[0] + 2 * x + 1) * 4;
+          small.set(big.subarray(from, from + 4), (y * h.WIDTH + x) * 4);
+        }
+      }
+      assert.equal(h.differingPixels(small, await h.pngPixels(page, `${folder}/start.png`)), 0);
+    }
+    await page.close();
+  }
+  fs.rmSync(folder, {recursive: true, force: true});
+});
+
+test('the help opens in a new tab; Esc ends the game and the page offers to start again', async () => {
+  const page = await h.openGame(session, 9);
+  const opened = session.browser.waitForTarget((target) => target.url().endsWith('/help/instructions.html'));
+  await page.keyboard.press('F1');
+  await (await opened).page().then((tab) => tab && tab.close());
+  await page.bringToFront();
+  await page.keyboard.press('Escape');
+  await page.waitForSelector('#ended:not([hidden])');
+  assert.equal(await page.$('canvas.frame'), null);
+  await page.close();
+});
