@@ -45,6 +45,23 @@ reg_value() {
 }
 reg_exists() { wine reg query "$1" >/dev/null 2>&1; }
 
+# The value of an entry of a program's version resource (what Explorer shows in its
+# Properties): the UTF-16 string that follows the entry's name.
+version_entry() { strings -el -n 2 "$1" | grep -A1 -x "$2" | sed -n 2p; }
+
+check_version_resources() {
+  local exe
+  for exe in vandrel vandrel-play; do
+    [[ $(version_entry "$1/$exe.exe" FileVersion) == "$version" &&
+       $(version_entry "$1/$exe.exe" ProductVersion) == "$version" &&
+       $(version_entry "$1/$exe.exe" ProductName) == Vandrel &&
+       $(version_entry "$1/$exe.exe" OriginalFilename) == "$exe.exe" &&
+       $(version_entry "$1/$exe.exe" LegalCopyright) == "Copyright (C) "*"; MIT licence" &&
+       -n $(version_entry "$1/$exe.exe" FileDescription) ]] ||
+      fail "$exe.exe has no version resource of version $version"
+  done
+}
+
 check_mode() {
   local label=$1 switch=$2 root=$3 folder=$4 menu=$5
   local dir classes="$root\\Software\\Classes"
@@ -66,6 +83,7 @@ check_mode() {
     [[ -f "$dir/$file" ]] || fail "$folder is missing $file"
   done
   ls "$dir"/share/vandrel/help/pictures/*.png >/dev/null 2>&1 || fail "the help pictures are missing"
+  check_version_resources "$dir/bin"
   local link
   link="$(unix "$menu")/Vandrel.lnk"
   [[ -f $link ]] || fail "no Start-menu entry in $menu"
@@ -91,7 +109,7 @@ check_mode() {
   quiet=$(reg_value "$uninstall" QuietUninstallString)
   [[ $quiet == "\"$folder\\uninstall.exe\" /S "* ]] || fail "wrong QuietUninstallString: $quiet"
   ! reg_exists "$other\\Software\\Classes\\Vandrel.SavedGame" || fail "$other was written as well"
-  echo "   files, Start-menu entry, .flm type and Add/Remove Programs entry are there"
+  echo "   files, version resources, Start-menu entry, .flm type and Add/Remove Programs entry are there"
 
   local status=0
   timeout 60 wine "$game" --version >/dev/null 2>&1 || status=$?
