@@ -5,7 +5,8 @@
 # data alike.
 
 set(VANDREL_RES ${PROJECT_SOURCE_DIR}/res)
-install(FILES ${VANDREL_RES}/${VANDREL_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${VANDREL_RES}/${VANDREL_APP_ID}.desktop
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 foreach(size 16 32 48 64 128 256)
   install(FILES ${VANDREL_ART_DIR}/vandrel-${size}.png
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps

@@ -29,8 +29,8 @@ fail() { echo "check-deb: $*" >&2; exit 1; }
 # the check. The package's own overrides (each with its reason) are not shown.
 echo "-- lintian --pedantic -I -E $deb"
 status=0
-remarks=$(lintian --pedantic -I -E --fail-on error,warning,info,pedantic,experimental "$deb" 2>&1) ||
-  status=$?
+remarks=$(lintian --pedantic -I -E --fail-on error,warning,info,pedantic,experimental "$deb" \
+  2>&1) || status=$?
 # As root, lintian says that it would rather not run as root; that is no remark on the package.
 remarks=$(grep -v '^running with root privileges' <<<"$remarks" || true)
 echo "${remarks:-no remarks}"

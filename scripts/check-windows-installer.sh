@@ -109,7 +109,8 @@ check_mode() {
   quiet=$(reg_value "$uninstall" QuietUninstallString)
   [[ $quiet == "\"$folder\\uninstall.exe\" /S "* ]] || fail "wrong QuietUninstallString: $quiet"
   ! reg_exists "$other\\Software\\Classes\\Vandrel.SavedGame" || fail "$other was written as well"
-  echo "   files, version resources, Start-menu entry, .flm type and Add/Remove Programs entry are there"
+  echo "   files, version resources, Start-menu entry, .flm type and Add/Remove Programs entry" \
+    "are there"
 
   local status=0
   timeout 60 wine "$game" --version >/dev/null 2>&1 || status=$?
