@@ -6,6 +6,9 @@
 #ifndef VANDREL_VERSION
 #define VANDREL_VERSION "unknown"
 #endif
+#ifndef VANDREL_COPYRIGHT
+#error "VANDREL_COPYRIGHT comes from the build (packaging/identity.cmake)"
+#endif
 
 namespace {
 
@@ -19,6 +22,12 @@ constexpr std::string_view HELP_TEXT =
     "              vandrel-play deals after \"seed N\" and \"new\"\n"
     "  --help      show this help and exit\n"
     "  --version   show the version and exit\n";
+
+// After the version, as GNU programs tell theirs: who holds the copyright and on what terms.
+constexpr std::string_view LICENCE_TEXT =
+    "MIT licence: this is free software; you are free to change and pass it on,\n"
+    "keeping the copyright line and the licence (the file LICENSE) with it.\n"
+    "There is NO WARRANTY, to the extent permitted by law.\n";
 
 // A whole decimal number that fits 32 bits, nothing else.
 std::optional<std::uint32_t> ParseSeed(std::string_view text) {
@@ -82,7 +91,7 @@ std::optional<int> AnswerCommandLine(const CommandLine& line, std::ostream& out,
       out << USAGE << "\n\n" << HELP_TEXT;
       return 0;
     case CommandLine::Action::Version:
-      out << "vandrel " << VANDREL_VERSION << "\n";
+      out << "vandrel " << VANDREL_VERSION << "\n" << VANDREL_COPYRIGHT << "\n" << LICENCE_TEXT;
       return 0;
     case CommandLine::Action::Usage:
       break;

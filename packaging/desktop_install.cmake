@@ -1,16 +1,34 @@
 # The game's place on a Unix desktop: the menu entry, the icon in every size, the saved-game
 # file type, the AppStream data for software centres, the manual page and the documents.
 # Included by the desktop program's CMakeLists after the program's own install rules.
+# The application id (packaging/identity.cmake) names the entry, the icon and the AppStream
+# data alike.
 
 set(VANDREL_RES ${PROJECT_SOURCE_DIR}/res)
-install(FILES ${VANDREL_RES}/vandrel.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${VANDREL_RES}/${VANDREL_APP_ID}.desktop
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 foreach(size 16 32 48 64 128 256)
   install(FILES ${VANDREL_ART_DIR}/vandrel-${size}.png
-    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME vandrel.png)
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+    RENAME ${VANDREL_APP_ID}.png)
 endforeach()
 install(FILES ${VANDREL_RES}/vandrel-mime.xml
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME vandrel.xml)
-install(FILES ${VANDREL_RES}/org.example.vandrel.metainfo.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ${VANDREL_APP_ID}.xml)
+
+# The AppStream data, with the project's addresses where it has them. Its newest release must
+# be the version the packages carry.
+file(STRINGS ${VANDREL_RES}/${VANDREL_APP_ID}.metainfo.xml.in newest_release
+  REGEX "<release version=" LIMIT_COUNT 1)
+if(NOT newest_release MATCHES "<release version=\"${PROJECT_VERSION}\"")
+  message(FATAL_ERROR "the AppStream data's newest release is not version ${PROJECT_VERSION}")
+endif()
+set(VANDREL_METAINFO_URLS "")
+if(VANDREL_HOME_URL)
+  set(VANDREL_METAINFO_URLS "\n  <url type=\"homepage\">${VANDREL_HOME_URL}</url>")
+endif()
+configure_file(${VANDREL_RES}/${VANDREL_APP_ID}.metainfo.xml.in
+  ${CMAKE_BINARY_DIR}/${VANDREL_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/${VANDREL_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # The manual page and the change log go compressed, without a time stamp in the gzip header,

@@ -25,7 +25,8 @@ rm -f dist/vandrel_*.deb
 mv "$scratch"/vandrel_*.deb dist/
 
 # Windows: the zip and the NSIS installer, from the Windows build and its help pages.
-if [[ -f build-win/vandrel.exe && -f build-win/tools/vandrel-play.exe && -d build-win/help ]]; then
+if [[ -f build-win/vandrel.exe && -f build-win/tools/vandrel-play.exe && -d build-win/help &&
+      -f build-win/identity.nsh ]]; then
   scripts/package-windows.sh build-win build-win/help dist >/dev/null
 else
   # Packages of an earlier Windows build would no longer match the Debian one.

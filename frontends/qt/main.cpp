@@ -63,7 +63,7 @@ int main(int argc, char* argv[]) {
   MarkStartupStage("application");
   StartAccessibility();
   QApplication::setApplicationName(QStringLiteral("vandrel"));
-  QGuiApplication::setDesktopFileName(QStringLiteral("vandrel"));
+  QGuiApplication::setDesktopFileName(QStringLiteral(VANDREL_APP_ID));
   QApplication::setWindowIcon(AppIconForQt(iconImages.get()));
   CloseWindowOnTerminationSignals();
   InstallQtTranslations(application);

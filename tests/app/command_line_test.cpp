@@ -41,7 +41,10 @@ TEST(CommandLine, HelpAndVersionPrintAndEndWellAUsageErrorIsOneLineWithStatusTwo
 
   out.str("");
   EXPECT_EQ(AnswerCommandLine(Parse({"--version"}), out, err), 0);
+  // As GNU programs do: the version, the copyright line, the licence.
   EXPECT_EQ(out.str().rfind("vandrel 1.", 0), 0u) << out.str();
+  EXPECT_NE(out.str().find("\nCopyright (C) 20"), std::string::npos) << out.str();
+  EXPECT_NE(out.str().find("\nMIT licence"), std::string::npos) << out.str();
 
   out.str("");
   EXPECT_EQ(AnswerCommandLine(Parse({"--frobnicate"}), out, err), 2);
