@@ -59,7 +59,9 @@ var vandrelFiles = {
     });
   },
 
+  // Without the browser's locks (or outside a browser) the lock is not held.
   async lock(path, waitMs) {
+    if (typeof navigator === 'undefined' || !navigator.locks) return 0;
     const token = this.nextToken++;
     const granted = await new Promise((resolve) => {
       const options = {signal: AbortSignal.timeout(waitMs)};
@@ -91,6 +93,7 @@ var vandrelFiles = {
 
 Module['preRun'] = [].concat(Module['preRun'] || [], () => {
   FS.mkdirTree(vandrelFiles.folder);
+  if (typeof indexedDB === 'undefined') return;
   addRunDependency('vandrel-files');
   vandrelFiles.fill().catch((error) => console.warn('vandrel: no stored files', error))
       .finally(() => removeRunDependency('vandrel-files'));

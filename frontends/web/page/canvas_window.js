@@ -55,7 +55,8 @@ const vandrelCanvasWindow = (() => {
       const pixels = new ImageData(new Uint8ClampedArray(rgba), w, h);
       picture.getContext('2d').putImageData(pixels, x, y);
       vandrelScaling.drawPart(display, picture, enlarged, scale, x, y, w, h);
-      display.dataset.frames = String(++frames);
+      if (++frames === 1) performance.mark('vandrel-first-frame');
+      display.dataset.frames = String(frames);
     }
 
     // The pointer in game pixels.
