@@ -35,6 +35,17 @@ class CGameDlg : public CDialog {
   void OnLButtonDblClk(unsigned flags, CPoint point) override;
   void OnRButtonDown(unsigned flags, CPoint point) override;
   void OnMouseMove(unsigned flags, CPoint point) override;
+  // The pointer left the window: the hover check runs at once, so the carried piece goes and
+  // the system cursor shows without waiting for the next hover tick.
+  void OnMouseLeave() override;
+  // Keys, taps and long presses do what the matching click does, at the same place: a key at
+  // the middle of the board cursor's square or of the button, a tap where the finger was.
+  // key is a command id of a key without a menu item (ID_KEY_LEFT ...).
+  void OnKey(int key);
+  // A tap is a left click that needs no hover before it: on the discard button it discards.
+  void OnTap(CPoint point) override;
+  // A long press is a right click.
+  void OnLongPress(CPoint point) override;
   void OnCommand(int id) override;
   // Files dropped on the window: the first is opened as a saved game.
   void OnDropFiles(const std::vector<std::string>& paths) override;
@@ -141,6 +152,10 @@ class CGameDlg : public CDialog {
   const GameView& View() const { return m_view; }
   Leaderboard& GetLeaderboard() { return m_leaderboard; }
   bool CursorShown() const { return m_cursorShown; }
+  // The square the keys act on, while it shows.
+  std::optional<BoardSquare> BoardCursor() const { return m_boardCursor; }
+  // What a frame composed now, with the pointer at client point pointer, shows besides the game.
+  FrameExtras ExtrasAt(CPoint pointer) const;
   // Tells watcher each score event the window shows, with its rising text, as it starts to
   // rise: the script player prints them.
   void WatchScores(std::function<void(const ScoreEvent&, const ScoreText&)> watcher) {
@@ -152,6 +167,13 @@ class CGameDlg : public CDialog {
   // Shows what an operation of the game reported: its popups, then the board picture. The
   // popups of the player's moves rise from pointer, where the move was made.
   void Show(const GameReport& report, CPoint pointer = {});
+  // What a left click at point does, with the discard button lit or not: resume, a button, the
+  // discard or laying the piece in hand; popups rise from point.
+  void PressAt(CPoint point, bool discardLit);
+  // What a right click at point does: take a dry piece off.
+  void RemoveAt(CPoint point);
+  // Shows the board cursor, or moves it by (cols, rows) up to the board's edge.
+  void MoveBoardCursor(int cols, int rows);
   // The water has stopped: announce the end once, drain the board and replay at 30 ms.
   void EndOfFlow();
   void ShowCursor(bool show);
@@ -166,6 +188,11 @@ class CGameDlg : public CDialog {
   bool m_cursorShown = true;
   bool m_mouseMoved = false;
   bool m_overDiscard = false;
+  // The board cursor, from the first arrow key until a click or a tap, and whether the keys
+  // were used since the mouse last moved: the carried piece then lies on the cursor's square.
+  std::optional<BoardSquare> m_boardCursor;
+  bool m_keysLast = false;
+  std::optional<CPoint> m_lastMove;
   // What the window shows: the look of the last frame handed to it, whether popups were in
   // it, and whether anything outside the look (the board picture) has changed since.
   FrameLook m_shownLook;

@@ -24,6 +24,7 @@ constexpr CommandRoute kCommandRoutes[] = {
 
 }  // namespace
 
+// Ids that name no menu command are the keys of play without a mouse.
 void CGameDlg::OnCommand(int id) {
   for (const CommandRoute& route : kCommandRoutes) {
     if (route.id == id) {
@@ -31,6 +32,7 @@ void CGameDlg::OnCommand(int id) {
       return;
     }
   }
+  OnKey(id);
 }
 
 void CGameDlg::OnLeaderboard() {

@@ -1,7 +1,36 @@
 #include "app/game_dlg.h"
 #include "view/board_geometry.h"
 
+// A click ends keyboard play: the board cursor goes until an arrow key brings it back.
 void CGameDlg::OnLButtonDown(unsigned, CPoint point) {
+  m_boardCursor.reset();
+  // The hover tick's flag decides about the discard button, not the click point.
+  PressAt(point, m_overDiscard);
+}
+
+void CGameDlg::OnLButtonDblClk(unsigned flags, CPoint point) { OnLButtonDown(flags, point); }
+
+void CGameDlg::OnRButtonDown(unsigned, CPoint point) {
+  m_boardCursor.reset();
+  RemoveAt(point);
+}
+
+// The carried piece follows at the next animation tick, which repaints when the frame changed,
+// so a fast pointer costs no more frames than the heartbeat. Some systems report a move when a
+// window appears or the cursor changes under a pointer that stands still; only a pointer that
+// went somewhere takes the carried piece back from the board cursor.
+void CGameDlg::OnMouseMove(unsigned, CPoint point) {
+  m_mouseMoved = true;
+  if (m_lastMove != point) m_keysLast = false;
+  m_lastMove = point;
+}
+
+void CGameDlg::OnMouseLeave() {
+  HoverTick();
+  Invalidate(false);
+}
+
+void CGameDlg::PressAt(CPoint point, bool discardLit) {
   if (m_game.State() == Paused) {
     // The click that resumes does nothing else, wherever it fell.
     Resume();
@@ -17,8 +46,7 @@ void CGameDlg::OnLButtonDown(unsigned, CPoint point) {
     Invalidate(false);
   } else if (PAUSE_BUTTON.Contains(point)) {
     Pause();
-  } else if (m_overDiscard) {
-    // The hover tick's flag decides, not the click point.
+  } else if (discardLit) {
     Show(m_game.Discard(), point);
     Invalidate(false);
   } else if (BoardSquareAt(point, col, row)) {
@@ -28,9 +56,7 @@ void CGameDlg::OnLButtonDown(unsigned, CPoint point) {
   }
 }
 
-void CGameDlg::OnLButtonDblClk(unsigned flags, CPoint point) { OnLButtonDown(flags, point); }
-
-void CGameDlg::OnRButtonDown(unsigned, CPoint point) {
+void CGameDlg::RemoveAt(CPoint point) {
   int col = 0;
   int row = 0;
   if (m_game.State() != Playing || !BoardSquareAt(point, col, row)) return;
@@ -38,10 +64,6 @@ void CGameDlg::OnRButtonDown(unsigned, CPoint point) {
   Show(report, point);
   if (report.rebuild) Invalidate(false);
 }
-
-// The carried piece follows at the next animation tick, which repaints when the frame changed,
-// so a fast pointer costs no more frames than the heartbeat.
-void CGameDlg::OnMouseMove(unsigned, CPoint) { m_mouseMoved = true; }
 
 void CGameDlg::Pause() {
   m_game.Pause();

@@ -50,6 +50,9 @@ void CDialog::OnLButtonDown(unsigned, CPoint) {}
 void CDialog::OnLButtonDblClk(unsigned, CPoint) {}
 void CDialog::OnRButtonDown(unsigned, CPoint) {}
 void CDialog::OnMouseMove(unsigned, CPoint) {}
+void CDialog::OnMouseLeave() {}
+void CDialog::OnTap(CPoint) {}
+void CDialog::OnLongPress(CPoint) {}
 void CDialog::OnDropFiles(const std::vector<std::string>&) {}
 void CDialog::OnDestroy() {}
 

@@ -55,6 +55,12 @@ class CDialog {
   virtual void OnLButtonDblClk(unsigned flags, CPoint point);
   virtual void OnRButtonDown(unsigned flags, CPoint point);
   virtual void OnMouseMove(unsigned flags, CPoint point);
+  // The pointer left the client area (to another window, the menu bar or off the page).
+  virtual void OnMouseLeave();
+  // A finger on a touch screen: a short touch at point, and one held there for about half a
+  // second. Neither comes with a pointer position: nothing hovers over the window.
+  virtual void OnTap(CPoint point);
+  virtual void OnLongPress(CPoint point);
   virtual void OnDropFiles(const std::vector<std::string>& paths);
   virtual void OnDestroy();
 

@@ -27,10 +27,16 @@ constexpr MenuPopup kMenu[] = {
     {"帮助(&H)", kHelpItems},
 };
 
-// Space and P pause a game in play and resume a paused one.
+// Space and P pause a game in play and resume a paused one. The arrow keys show the board
+// cursor and move it; Enter (either key) lays the piece in hand on its square, Delete or
+// Backspace takes the piece there off, D discards the piece in hand and F switches
+// fast-forward. No key here is a menu's access key or a shortcut, and the letters inside an
+// open menu go to the menu.
 constexpr CommandKey kGameKeys[] = {
-    {"Space", ID_GAME_PAUSE},
-    {"P", ID_GAME_PAUSE},
+    {"Space", ID_GAME_PAUSE},   {"P", ID_GAME_PAUSE},        {"Left", ID_KEY_LEFT},
+    {"Right", ID_KEY_RIGHT},    {"Up", ID_KEY_UP},           {"Down", ID_KEY_DOWN},
+    {"Return", ID_KEY_LAY},     {"Enter", ID_KEY_LAY},       {"Del", ID_KEY_REMOVE},
+    {"Backspace", ID_KEY_REMOVE}, {"D", ID_KEY_DISCARD},     {"F", ID_KEY_FAST_FORWARD},
 };
 
 }  // namespace

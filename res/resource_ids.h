@@ -29,7 +29,17 @@ constexpr int ID_HELP_CONTACT = 32782;
 constexpr int ID_HELP_ABOUT = 32783;
 constexpr int ID_GAME_OPEN = 32786;
 constexpr int ID_GAME_SAVE = 32787;
-constexpr int ID_GAME_PAUSE = 32788;  // by key only: Space or P
+// Commands by key only (res/menu.cpp names the keys): the pause, and the board cursor and the
+// buttons for play without a mouse.
+constexpr int ID_GAME_PAUSE = 32788;
+constexpr int ID_KEY_LEFT = 32789;
+constexpr int ID_KEY_RIGHT = 32790;
+constexpr int ID_KEY_UP = 32791;
+constexpr int ID_KEY_DOWN = 32792;
+constexpr int ID_KEY_LAY = 32793;
+constexpr int ID_KEY_REMOVE = 32794;
+constexpr int ID_KEY_DISCARD = 32795;
+constexpr int ID_KEY_FAST_FORWARD = 32796;
 
 // Timers of the game window.
 constexpr int WaterTimer = 0;

@@ -1,8 +1,13 @@
 #include "tools/script_player.h"
 
+#include <algorithm>
+#include <cctype>
 #include <iostream>
 #include <map>
+#include <optional>
+#include <string_view>
 
+#include "res/menu.h"
 #include "res/resource_ids.h"
 #include "storage/score_text.h"
 #include "tools/offscreen_text.h"
@@ -41,6 +46,26 @@ bool ReadPath(std::istringstream& args, std::string& path) {
 
 std::string BadArguments(const std::string& name) { return "bad arguments to '" + name + "'"; }
 
+bool SameKeyName(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
+// The command of the game window's key named name, as the back ends read the same table.
+std::optional<int> KeyCommandId(std::string_view name) {
+  for (const CommandKey& key : FindCommandKeys(IDR_MENU)) {
+    if (SameKeyName(key.key, name)) return key.id;
+  }
+  return std::nullopt;
+}
+
+std::string KnownKeys() {
+  std::string names;
+  for (const CommandKey& key : FindCommandKeys(IDR_MENU)) names += " " + std::string(key.key);
+  return names;
+}
+
 using Command = bool (ScriptPlayer::*)(const std::string&, std::istringstream&, std::string&);
 
 }  // namespace
@@ -70,6 +95,8 @@ bool ScriptPlayer::Run(const std::string& line, std::string& error) {
       {"seed", &ScriptPlayer::GameCommand},      {"new", &ScriptPlayer::GameCommand},
       {"move", &ScriptPlayer::PointerCommand},   {"click", &ScriptPlayer::PointerCommand},
       {"dblclick", &ScriptPlayer::PointerCommand}, {"rclick", &ScriptPlayer::PointerCommand},
+      {"key", &ScriptPlayer::KeyCommand},        {"tap", &ScriptPlayer::TouchCommand},
+      {"longpress", &ScriptPlayer::TouchCommand},
       {"tick", &ScriptPlayer::TimerCommand},     {"menu", &ScriptPlayer::MenuCommand},
       {"answer", &ScriptPlayer::AnswerCommand},  {"save", &ScriptPlayer::FileCommand},
       {"load", &ScriptPlayer::FileCommand},      {"frame", &ScriptPlayer::FrameCommand},
@@ -125,6 +152,36 @@ bool ScriptPlayer::PointerCommand(const std::string& name, std::istringstream& a
     m_dialog.OnLButtonDblClk(0, point);
   } else {
     m_dialog.OnRButtonDown(0, point);
+  }
+  return true;
+}
+
+// A key of the game window, by the name the key table gives it ("Left", "Return", "D"...),
+// delivered as the back ends deliver it: as the window's command.
+bool ScriptPlayer::KeyCommand(const std::string&, std::istringstream& args, std::string& error) {
+  std::string which;
+  args >> which;
+  const std::optional<int> id = KeyCommandId(which);
+  if (!id) {
+    error = "key takes one of" + KnownKeys();
+    return false;
+  }
+  m_dialog.OnButton(*id);
+  return true;
+}
+
+// A finger touches the screen: the pointer stays where it was.
+bool ScriptPlayer::TouchCommand(const std::string& name, std::istringstream& args,
+                                std::string& error) {
+  CPoint point;
+  if (!ReadPoint(args, point)) {
+    error = BadArguments(name);
+    return false;
+  }
+  if (name == "tap") {
+    m_dialog.OnTap(point);
+  } else {
+    m_dialog.OnLongPress(point);
   }
   return true;
 }

@@ -29,6 +29,8 @@ class ScriptPlayer {
   // error set when the arguments are wrong.
   bool GameCommand(const std::string& name, std::istringstream& args, std::string& error);
   bool PointerCommand(const std::string& name, std::istringstream& args, std::string& error);
+  bool KeyCommand(const std::string& name, std::istringstream& args, std::string& error);
+  bool TouchCommand(const std::string& name, std::istringstream& args, std::string& error);
   bool TimerCommand(const std::string& name, std::istringstream& args, std::string& error);
   bool MenuCommand(const std::string& name, std::istringstream& args, std::string& error);
   bool AnswerCommand(const std::string& name, std::istringstream& args, std::string& error);

@@ -20,6 +20,8 @@ struct HitArea {
   constexpr bool Contains(CPoint p) const {
     return p.x >= left && p.x <= right && p.y >= top && p.y <= bottom;
   }
+  // The point a key or a tap presses the area at, as a click in its middle would.
+  constexpr CPoint Centre() const { return {(left + right) / 2, (top + bottom) / 2}; }
 };
 
 // The hover check counts x = 158 as the discard button, while a click there reaches the
@@ -36,6 +38,19 @@ constexpr bool BoardSquareAt(CPoint p, int& col, int& row) {
   col = (p.x - BOARD_LEFT) / TILE_PITCH;
   row = (p.y - BOARD_TOP) / TILE_PITCH;
   return col < 16 && row < 16;
+}
+
+// One square of the board: column and row, both 0..15.
+struct BoardSquare {
+  int col = 0;
+  int row = 0;
+  bool operator==(const BoardSquare&) const = default;
+};
+
+// The middle of a square's hit area, where a key acts as a click would: the carried piece
+// drawn around this point lies exactly on the square's tile.
+constexpr CPoint SquareCentre(BoardSquare square) {
+  return {SquareLeft(square.col) + TILE_INTERIOR / 2, SquareTop(square.row) + TILE_INTERIOR / 2};
 }
 
 // Where the queue, the buttons and the board picture are drawn.

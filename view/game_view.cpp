@@ -6,6 +6,7 @@
 #include <cstring>
 #include <utility>
 
+#include "view/board_cursor.h"
 #include "view/board_geometry.h"
 #include "model/piece_catalogue.h"
 #include "view/pipe_cell_draw.h"
@@ -157,13 +158,16 @@ void GameView::DrawScore(double score) {
 
 // The back buffer has the client area's size, and each background is laid over all of it, so
 // every frame covers the whole buffer. Within the part drawn again the frame is laid in the
-// same order as a whole one: base, queue and buttons, carried piece, score texts, score.
+// same order as a whole one: base, queue and buttons, carried piece, board cursor, score texts,
+// score. The cursor comes after the piece so that its outline stays whole when the piece lies
+// on its square.
 CRect GameView::ComposeFrame(const GamePosition& game, const FrameExtras& extras) {
   m_dcBack.SelectObject(&m_fonts[0]);
   if (game.state == Paused) {
     m_dcSprites.CopyPicture(BACKGROUND_B_X, BACKGROUND_B_Y, m_dcBack);
     m_stale = Whole();
     m_pieceDrawn = CRect{};
+    m_cursorDrawn = CRect{};
     m_popupsDrawn = CRect{};
     return Whole();
   }
@@ -176,23 +180,27 @@ CRect GameView::ComposeFrame(const GamePosition& game, const FrameExtras& extras
     m_stale = Whole();
   }
   // The carried piece's 18 x 18 interior spans pointer - 8 to pointer + 9.
-  const PipeCell* piece = extras.cursorShown ? nullptr : TemplateOf(game.current);
+  const PipeCell* piece = extras.piece ? TemplateOf(game.current) : nullptr;
   const CRect pieceArea = piece == nullptr ? CRect{}
-                                           : CRect{extras.pointer.x - 9, extras.pointer.y - 9,
-                                                   extras.pointer.x + 11, extras.pointer.y + 11};
+                                           : CRect{extras.piece->x - 9, extras.piece->y - 9,
+                                                   extras.piece->x + 11, extras.piece->y + 11};
+  const CRect cursorArea = extras.cursor ? BoardCursorArea(*extras.cursor) : CRect{};
   const CRect popupArea = extras.popups != nullptr ? extras.popups->Area() : CRect{};
   CRect area = UnionRect(UnionRect(m_stale, QUEUE_AND_BUTTONS_AREA), SCORE_RECT);
   area = UnionRect(UnionRect(area, m_pieceDrawn), pieceArea);
+  area = UnionRect(UnionRect(area, m_cursorDrawn), cursorArea);
   area = UnionRect(UnionRect(area, m_popupsDrawn), popupArea);
   area = CRect{std::max(area.left, 0), std::max(area.top, 0), std::min(area.right, m_bmpBack.Width()),
                std::min(area.bottom, m_bmpBack.Height())};
   m_dcBack.BitBlt(area.left, area.top, area.Width(), area.Height(), m_dcBase, area.left, area.top);
   DrawQueueAndButtons(game, extras.overDiscard);
   if (piece != nullptr) DrawCellBare(*piece, m_dcSprites, m_dcBack, pieceArea.left, pieceArea.top);
+  if (extras.cursor) DrawBoardCursor(m_dcBack, *extras.cursor);
   if (!popupArea.IsEmpty()) extras.popups->Draw(m_dcBack);
   DrawScore(game.score);
   m_stale = CRect{};
   m_pieceDrawn = pieceArea;
+  m_cursorDrawn = cursorArea;
   m_popupsDrawn = popupArea;
   return area;
 }

@@ -2,24 +2,26 @@
 
 #include <array>
 #include <bitset>
+#include <optional>
 
 #include "game/game_position.h"
 #include "platform/dc.h"
 #include "platform/font.h"
 #include "platform/types.h"
 #include "view/area_memo.h"
+#include "view/board_geometry.h"
 #include "view/score_popups.h"
 #include "view/sprite_surface.h"
 #include "view/view_pixels.h"
 
 class TextRenderer;
 
-// What a frame shows besides the game's position: where the pointer is, whether the system
-// cursor is hidden (the carried piece is then drawn at the pointer), whether the pointer is
-// over the discard button, and the rising score texts.
+// What a frame shows besides the game's position: where the carried piece is drawn (centred
+// on a client point: the pointer, or the board cursor's square), the board cursor, whether the
+// discard button is lit, and the rising score texts.
 struct FrameExtras {
-  CPoint pointer;
-  bool cursorShown = true;
+  std::optional<CPoint> piece;
+  std::optional<BoardSquare> cursor;
   bool overDiscard = false;
   const PopupRing* popups = nullptr;
 };
@@ -46,11 +48,11 @@ class GameView {
   // draws every square, since a rebuild lays the nodes in their own order, not the front's.
   // True when anything was drawn.
   bool RedrawSquares(const Board& board, const std::bitset<BOARD_CELLS>& squares);
-  // Composes one frame in the back buffer: the game with the carried piece at the pointer, or
-  // the pause picture. Only the part that can differ from the last frame is drawn again: the
-  // squares whose picture changed, the queue, the buttons, the score and where the carried
-  // piece and the score texts were and are; all of it after the pause picture or a rebuild.
-  // Returns that part.
+  // Composes one frame in the back buffer: the game with the carried piece and the board
+  // cursor, or the pause picture. Only the part that can differ from the last frame is drawn
+  // again: the squares whose picture changed, the queue, the buttons, the score and where the
+  // carried piece, the board cursor and the score texts were and are; all of it after the
+  // pause picture or a rebuild. Returns that part.
   CRect ComposeFrame(const GamePosition& game, const FrameExtras& extras);
   const CBitmap& Frame() const { return m_bmpBack; }
 
@@ -75,8 +77,9 @@ class GameView {
   // The part of the back buffer that no longer matches the base picture under it, besides what
   // every frame draws again.
   CRect m_stale;
-  // Where the last frame drew the carried piece and the score texts, if it did.
+  // Where the last frame drew the carried piece, the board cursor and the score texts, if it did.
   CRect m_pieceDrawn;
+  CRect m_cursorDrawn;
   CRect m_popupsDrawn;
 
  private:

@@ -27,3 +27,14 @@ inline bool SameBitmap(const CBitmap& a, const CBitmap& b) {
   }
   return true;
 }
+
+// Whether two bitmaps of one size are equal outside a rectangle.
+inline bool SameOutside(const CBitmap& a, const CBitmap& b, const CRect& r) {
+  for (int y = 0; y < a.Height(); ++y) {
+    for (int x = 0; x < a.Width(); ++x) {
+      const bool inside = x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+      if (!inside && a.Pixel(x, y) != b.Pixel(x, y)) return false;
+    }
+  }
+  return true;
+}

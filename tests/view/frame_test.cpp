@@ -22,8 +22,11 @@ class Frame : public ViewTest {
   }
 
   CBitmap Compose(CPoint pointer) {
-    m_dialog.View().ComposeFrame(m_dialog.GetGame().Position(),
-                                 FrameExtras{pointer, m_cursorShown, m_overDiscard, &m_dialog.Popups()});
+    FrameExtras extras;
+    if (!m_cursorShown) extras.piece = pointer;
+    extras.overDiscard = m_overDiscard;
+    extras.popups = &m_dialog.Popups();
+    m_dialog.View().ComposeFrame(m_dialog.GetGame().Position(), extras);
     return m_dialog.View().m_bmpBack;
   }
 

@@ -2,21 +2,11 @@
 #include <cstring>
 
 #include "tests/support/game_fixture.h"
+#include "tests/support/test_surface.h"
 #include "view/game_view.h"
 #include "view/score_look.h"
 
 namespace {
-
-// Whether two frames of one size are equal outside a rectangle.
-bool SameOutside(const CBitmap& a, const CBitmap& b, const CRect& r) {
-  for (int y = 0; y < a.Height(); ++y) {
-    for (int x = 0; x < a.Width(); ++x) {
-      const bool inside = x >= r.left && x < r.right && y >= r.top && y < r.bottom;
-      if (!inside && a.Pixel(x, y) != b.Pixel(x, y)) return false;
-    }
-  }
-  return true;
-}
 
 // Whether a paint was asked for, and whether a frame was composed and handed to the window.
 struct Outcome {
@@ -93,7 +83,7 @@ TEST_F(FrameUpdates, TheWindowAlwaysShowsTheFrameOfTheMoment) {
   CBitmap before;
   for (int action = 0; action < 3000; ++action) {
     const CPoint point{roll(479), roll(458)};
-    switch (roll(9)) {
+    switch (roll(13)) {
       case 0: Water(); break;
       case 1: Click(point); break;
       case 2: dlg.OnRButtonDown(0, point); break;
@@ -103,6 +93,10 @@ TEST_F(FrameUpdates, TheWindowAlwaysShowsTheFrameOfTheMoment) {
         game.state = game.state == Over ? Playing : Over;
         break;
       }
+      case 9:
+      case 10: dlg.OnKey(ID_KEY_LEFT + roll(ID_KEY_FAST_FORWARD - ID_KEY_LEFT + 1)); break;
+      case 11: roll(2) == 0 ? dlg.OnTap(point) : dlg.OnLongPress(point); break;
+      case 12: fw.MovePointerTo(dlg, {-500, -500}), dlg.OnMouseLeave(); break;
       default: HoverAt(point); break;
     }
     if (fw.PendingAnswers() == 0) fw.AnswerOk();
@@ -118,8 +112,7 @@ TEST_F(FrameUpdates, TheWindowAlwaysShowsTheFrameOfTheMoment) {
     fresh.RedrawBoard(Board{}, true);
     fresh.m_bmpBoard = dlg.View().m_bmpBoard;
     fresh.m_dcBoard.SelectObject(&fresh.m_bmpBoard);
-    fresh.ComposeFrame(dlg.GetGame().Position(), FrameExtras{dlg.ScreenToClient(fw.GetCursorPos()),
-                                                             dlg.CursorShown(), dlg.OverDiscard(), &dlg.Popups()});
+    fresh.ComposeFrame(dlg.GetGame().Position(), dlg.ExtrasAt(dlg.ScreenToClient(fw.GetCursorPos())));
     const CBitmap& shown = port->LastFrame();
     const CBitmap& now = fresh.Frame();
     ASSERT_EQ(std::memcmp(shown.Bits(), now.Bits(), sizeof(std::uint32_t) * now.Width() * now.Height()), 0)
