@@ -29,5 +29,9 @@ std::span<const MenuPopup> FindMenu(int id);
 // The keys without a menu item that belong with the menu resource with this id.
 std::span<const CommandKey> FindCommandKeys(int menuId);
 
+// How long a finger rests on the game window before the touch counts as a long press (a right
+// click) rather than a tap (a left click), in milliseconds.
+inline constexpr unsigned LONG_PRESS_MS = 500;
+
 // The string of string resource 101, the system-menu About item.
 inline constexpr std::string_view ABOUT_MENU_TEXT = "关于 Flumora(&A)...";

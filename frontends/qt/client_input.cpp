@@ -1,4 +1,4 @@
-// Mouse input and dropped files of the client surface, handed to the dialog's handlers.
+// Mouse input, touches and dropped files of the client surface, handed to the dialog's handlers.
 
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
@@ -62,6 +62,23 @@ void ClientSurface::mouseDoubleClickEvent(QMouseEvent* event) {
 void ClientSurface::mouseMoveEvent(QMouseEvent* event) {
   NotePointerPosition(event->globalPosition().toPoint());
   m_dialog.OnMouseMove(KeyFlags(event), ToClient(event->position()));
+}
+
+void ClientSurface::leaveEvent(QEvent* event) {
+  QWidget::leaveEvent(event);
+  PointerLeft();
+}
+
+// Nothing hovers after a finger lifts: the carried piece must not stay where the finger was.
+void ClientSurface::PointerLeft() {
+  NotePointerLeft();
+  m_dialog.OnMouseLeave();
+}
+
+// A touch the surface takes is not turned into mouse events as well.
+bool ClientSurface::event(QEvent* event) {
+  if (m_touches->Handle(event)) return true;
+  return QWidget::event(event);
 }
 
 void ClientSurface::dragEnterEvent(QDragEnterEvent* event) {

@@ -22,6 +22,10 @@ ClientSurface::ClientSurface(CDialog& dialog, QSize size, bool acceptFiles, QWid
   setFixedSize(size);
   setMouseTracking(true);
   setAcceptDrops(acceptFiles);
+  setAttribute(Qt::WA_AcceptTouchEvents);
+  m_touches = new TouchPresses([this](QPointF at) { m_dialog.OnTap(ToClient(at)); },
+                               [this](QPointF at) { m_dialog.OnLongPress(ToClient(at)); },
+                               [this] { PointerLeft(); }, this);
 }
 
 void ClientSurface::RequestPaint() {

@@ -4,6 +4,7 @@
 
 #include "platform/bitmap.h"
 #include "frontends/qt/frame_scale.h"
+#include "frontends/qt/touch_presses.h"
 
 class CDialog;
 class QDragEnterEvent;
@@ -15,7 +16,8 @@ class QMouseEvent;
 // pixel; on a screen with a device-pixel ratio above 1 the picture fills the area as
 // FrameScale says, crisp at whole ratios and between them. It hands the mouse and dropped
 // files to the dialog's handlers in client pixels. The dialog's controls, if it has any, are
-// its children.
+// its children. Touches become taps and long presses (OnTap, OnLongPress); the pointer
+// leaving the area, or a finger lifting off it, is OnMouseLeave.
 //
 // Paint requests are coalesced: however often the dialog invalidates, it composes one frame
 // per pass of the event loop, and only the pixels that changed since the last frame are sent
@@ -43,14 +45,19 @@ class ClientSurface : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  bool event(QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
  private:
   void Compose();
+  // The pointer has left, or a finger has lifted: the dialog is told at once.
+  void PointerLeft();
 
   CDialog& m_dialog;
+  TouchPresses* m_touches;
   CBitmap m_frame;
   bool m_paintPending = false;
 };

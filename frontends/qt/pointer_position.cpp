@@ -12,6 +12,8 @@ std::optional<QPoint> g_lastPointer;
 
 void NotePointerPosition(QPoint global) { g_lastPointer = global; }
 
+void NotePointerLeft() { g_lastPointer = QPoint(-32768, -32768); }
+
 QPoint LastPointerPosition() {
   if (!g_lastPointer) g_lastPointer = QCursor::pos();
   return *g_lastPointer;

@@ -7,7 +7,7 @@
 #include "storage/leaderboard_file.h"
 #include "tests/support/scoped_env.h"
 #include "frontends/scripted/temp_folder.h"
-#include "view/board_geometry.h"
+#include "tests/support/sample_game.h"
 
 namespace {
 
@@ -85,80 +85,8 @@ TEST(ScriptPlayer, StopsAtAnUnknownCommandNamingTheLine) {
   EXPECT_NE(run.output.find("line 3: unknown command 'jump'"), std::string::npos);
 }
 
-// One game from seed 1234, as moves on squares. The source at (9, 13) opens downwards and the
-// pieces come in the order 4 10 8 0 9 6 5 7 4 11: the vertical leads the water down to (9, 14),
-// the dead end at (9, 15) stops it there and the game ends. On the way pieces meet nothing or
-// meet a piece, one is refused on the source, one is taken off again, two are thrown away, and
-// the game is paused and resumed.
-struct Move {
-  enum Kind { Lay, Remove, Discard, PauseAndResume, Water } kind;
-  int col = 0;  // for Water: the steps
-  int row = 0;
-};
-constexpr Move GAME[] = {
-    {Move::Lay, 3, 3},   {Move::Remove, 3, 3}, {Move::Discard},   {Move::Lay, 9, 13},
-    {Move::Lay, 5, 10},  {Move::Lay, 9, 14},   {Move::Water, 6},  {Move::Lay, 12, 7},
-    {Move::Discard},     {Move::PauseAndResume}, {Move::Lay, 0, 0}, {Move::Lay, 15, 15},
-    {Move::Water, 10},   {Move::Lay, 12, 6},   {Move::Lay, 9, 15},
-};
-
-std::string At(const char* command, CPoint point) {
-  return std::string(command) + " " + std::to_string(point.x) + " " + std::to_string(point.y) + "\n";
-}
-
-// The arrow keys that take the board cursor from `from` to `to`.
-std::string ArrowsTo(BoardSquare& from, BoardSquare to) {
-  std::string keys;
-  for (; from.col < to.col; ++from.col) keys += "key Right\n";
-  for (; from.col > to.col; --from.col) keys += "key Left\n";
-  for (; from.row < to.row; ++from.row) keys += "key Down\n";
-  for (; from.row > to.row; --from.row) keys += "key Up\n";
-  return keys;
-}
-
-// The game by mouse, pointing at the middle of each square or button before its click as a
-// hand would (the hover tick lights the discard button), and by keys alone: the first arrow
-// shows the cursor in the board's middle, and a paused game resumes by Enter on the cursor.
-// After a save, fast-forward runs the water to the end.
-std::pair<std::string, std::string> MouseAndKeyScripts() {
-  const std::string start = "seed 1234\nnew\n";
-  std::string mouse = start;
-  std::string keys = start + "key Up\n";
-  BoardSquare cursor{8, 8};
-  for (const Move& move : GAME) {
-    const BoardSquare square{move.col, move.row};
-    switch (move.kind) {
-      case Move::Lay:
-        mouse += At("move", SquareCentre(square)) + At("click", SquareCentre(square));
-        keys += ArrowsTo(cursor, square) + "key Return\n";
-        break;
-      case Move::Remove:
-        mouse += At("move", SquareCentre(square)) + At("rclick", SquareCentre(square));
-        keys += ArrowsTo(cursor, square) + "key Del\n";
-        break;
-      case Move::Discard:
-        mouse += At("move", DISCARD_BUTTON.Centre()) + At("click", DISCARD_BUTTON.Centre());
-        keys += "key D\n";
-        break;
-      case Move::PauseAndResume:
-        mouse += At("click", PAUSE_BUTTON.Centre()) + At("click", SquareCentre(cursor));
-        keys += "key P\nkey Return\n";
-        break;
-      case Move::Water:
-        mouse += "tick water " + std::to_string(move.col) + "\n";
-        keys += "tick water " + std::to_string(move.col) + "\n";
-        break;
-    }
-  }
-  const std::string end = "save game.flm\nanswer ok\nanswer ok Keys\nanswer ok\n";
-  mouse += end + At("move", FAST_FORWARD_BUTTON.Centre()) + At("click", FAST_FORWARD_BUTTON.Centre());
-  keys += end + "key F\n";
-  const std::string finish = "tick water 400\nscore\nstate\nboard\n";
-  return {mouse + finish, keys + finish};
-}
-
 TEST(ScriptPlayer, AGamePlayedByKeysAloneEndsAsTheSameGamePlayedByMouse) {
-  const auto [mouseScript, keyScript] = MouseAndKeyScripts();
+  const auto [mouseScript, keyScript] = SampleGameScripts();
   const PlayerCopy byMouse;
   const PlayerCopy byKeys;
   const PlayerRun mouse = PlayBeside(byMouse, mouseScript);

@@ -47,7 +47,8 @@ TEST_F(DialogWindow, SetUpComesBeforeTheWindowShowsAndDestroyAfterItEnds) {
   EXPECT_EQ(m_dialog.GetPort(), nullptr);
 }
 
-TEST_F(DialogWindow, EnterGoesToOnOkAndEscOrTheCloseBoxToOnCancel) {
+// The game window's key table takes both Enter keys (the board cursor's), ahead of OnOK.
+TEST_F(DialogWindow, EnterIsTheWindowsKeyCommandAndEscOrTheCloseBoxGoToOnCancel) {
   m_dialog.closable = false;
   WhenModalOpens([&](QWidget* modal) {
     QTest::keyClick(modal, Qt::Key_Return);
@@ -60,7 +61,8 @@ TEST_F(DialogWindow, EnterGoesToOnOkAndEscOrTheCloseBoxToOnCancel) {
   });
   EXPECT_EQ(m_framework.RunModal(m_dialog), IDCANCEL);
   EXPECT_EQ(m_dialog.events,
-            (Events{"init", "ok", "ok", "cancel", "cancel", "cancel", "destroy"}));
+            (Events{"init", "command " + std::to_string(ID_KEY_LAY), "command " + std::to_string(ID_KEY_LAY),
+                    "cancel", "cancel", "cancel", "destroy"}));
 }
 
 TEST_F(DialogWindow, AnEndDuringSetUpReturnsWithoutShowingTheWindow) {
