@@ -7,7 +7,8 @@ extern "C" {
 
 // --- Windows ---
 // The game window: a canvas of width x height game pixels under a menu bar described by
-// menuJson (see MenuJson), with keys that run commands.
+// menuJson (see MenuJson), with keys that run commands and the time a finger rests for a long
+// press.
 void page_open_canvas_window(int window, const char* title, int width, int height,
                              const char* menuJson);
 // A dialog built from templateJson (see TemplateJson), modal over everything open.
@@ -68,4 +69,6 @@ enum PageEvent {
   PAGE_EVENT_BUTTON = 6,        // a menu command, a dialog's button, Esc (IDCANCEL), Enter
   PAGE_EVENT_DROP = 7,          // text: the dropped file's path in the program's file system
   PAGE_EVENT_ANSWER = 8,        // a box or picker closed: id is IDOK or IDCANCEL, text a path
+  PAGE_EVENT_TAP = 9,           // a finger touched the canvas briefly at x, y
+  PAGE_EVENT_LONG_PRESS = 10,   // a finger has rested on the canvas at x, y for a long press
 };

@@ -92,7 +92,8 @@ std::string MenuJson(int menuId) {
   const std::string keys = JsonArray(FindCommandKeys(menuId), [](const CommandKey& key) {
     return "{\"key\":" + JsonString(key.key) + ",\"id\":" + std::to_string(key.id) + "}";
   });
-  return "{\"menus\":" + menus + ",\"keys\":" + keys + "}";
+  return "{\"menus\":" + menus + ",\"keys\":" + keys +
+         ",\"longPressMs\":" + std::to_string(LONG_PRESS_MS) + "}";
 }
 
 std::string ListJson(const ListModel& list) {

@@ -16,7 +16,8 @@ std::string JsonString(std::string_view text);
 std::string TemplateJson(const DialogTemplate& dialog);
 
 // A menu bar: {"menus": [{"title", "items": [{"id", "text", "shortcut"}]}], "keys": [{"key",
-// "id"}]}; a separator is an item with id 0. Texts keep "&" before their access keys.
+// "id"}], "longPressMs"}; a separator is an item with id 0. Texts keep "&" before their access
+// keys.
 std::string MenuJson(int menuId);
 
 // A list: {"grid": bool, "headings": [...], "widths": [...], "rows": [[...], ...]}.

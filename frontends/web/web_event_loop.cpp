@@ -88,14 +88,23 @@ void WebEventLoop::Dispatch(int kind, int window, CPoint point, unsigned flags, 
     return;
   }
   for (WebWindowPort* port : m_ports) port->Wake();
-  if (kind == PAGE_EVENT_POINTER_LEFT) {
+  // Nothing hovers where a finger touched: for the hover check the pointer is gone.
+  if (kind == PAGE_EVENT_POINTER_LEFT || kind == PAGE_EVENT_TAP || kind == PAGE_EVENT_LONG_PRESS) {
     m_pointer = POINTER_GONE;
-    return;
   }
   WebWindowPort* port = PortOf(window);
   if (port == nullptr) return;
   CDialog& dialog = port->Dialog();
   switch (kind) {
+    case PAGE_EVENT_POINTER_LEFT:
+      dialog.OnMouseLeave();
+      break;
+    case PAGE_EVENT_TAP:
+      dialog.OnTap(point);
+      break;
+    case PAGE_EVENT_LONG_PRESS:
+      dialog.OnLongPress(point);
+      break;
     case PAGE_EVENT_LEFT_DOWN:
       m_pointer = point;
       dialog.OnLButtonDown(flags, point);

@@ -148,6 +148,96 @@ test('a saved game is the script player\'s file, as a download and through the s
   fs.rmSync(folder, {recursive: true, force: true});
 });
 
+// The client point at the middle of a square, as the script player's moves and the page's
+// touches name it.
+const centre = (col, row) => ({x: 80 + 19 * col + 9, y: 80 + 19 * row + 9});
+const DISCARD = {x: 148, y: 31};
+const PAUSE = {x: 186, y: 30};
+
+// A finger on the canvas: a tap, or a press held past the long-press time.
+async function touch(page, point, holdMs = 0) {
+  const at = await h.canvasPoint(page, point);
+  await page.touchscreen.touchStart(at.x, at.y);
+  if (holdMs > 0) await h.pause(holdMs);
+  await page.touchscreen.touchEnd();
+}
+
+test('keys move the board cursor and lay on its square as the script player\'s keys do', async () => {
+  const folder = h.temporaryFolder('vandrel-keys-');
+  h.play(['seed 3', 'new', 'key Left', 'key Up', 'key Return', 'tick anim 20', `frame ${folder}/keys.png`]);
+  const page = await h.openGame(session, 3);
+  for (const key of ['ArrowLeft', 'ArrowUp', 'Enter']) await page.keyboard.press(key);
+  await h.pause(1000);
+  assert.equal(h.differingPixels(await h.framePixels(page),
+                                 await h.pngPixels(page, `${folder}/keys.png`)), 0);
+  await page.close();
+  fs.rmSync(folder, {recursive: true, force: true});
+});
+
+// Seed 1234 deals 4 10 8 0 9 6 5 7 4 11 with the source at (9, 13) open downwards: a vertical
+// below it and a dead end below that end the game. The moves come quickly, well inside the
+// first water step, so the page's game and the script player's see the same water.
+test('a game by touch ends as the script player\'s game by mouse, with the same saved file', async () => {
+  const moves = [['lay', 3, 3], ['remove', 3, 3], ['discard'], ['lay', 9, 13], ['lay', 5, 10],
+                 ['lay', 9, 14], ['lay', 12, 7], ['discard'], ['lay', 0, 0], ['lay', 15, 15],
+                 ['lay', 12, 6], ['lay', 9, 15]];
+  const folder = h.temporaryFolder('vandrel-touch-');
+  const at = (command, point) => `${command} ${point.x} ${point.y}`;
+  const script = ['seed 1234', 'new', at('click', centre(3, 3)), 'move 700 700', 'tick hover',
+                  'tick anim 20', `frame ${folder}/first.png`, at('click', PAUSE), at('click', PAUSE)];
+  for (const [what, col, row] of moves.slice(1)) {
+    if (what === 'discard') script.push(at('move', DISCARD), at('click', DISCARD));
+    if (what === 'lay') script.push(at('move', centre(col, row)), at('click', centre(col, row)));
+    if (what === 'remove') script.push(at('move', centre(col, row)), at('rclick', centre(col, row)));
+  }
+  script.push(at('click', PAUSE), `save ${folder}/player.flm`, at('click', PAUSE),
+              at('click', {x: 167, y: 30}), 'answer ok', 'answer ok Touch', 'answer ok',
+              'tick water 200');
+  const expected = h.play(script).match(/游戏结束，您的分数为 (-?\d+)/)[1];
+
+  const page = await h.openGame(session, 1234, {
+    prepare: async (p) => {
+      await p.setViewport({width: h.WIDTH, height: h.HEIGHT + 60, deviceScaleFactor: 1, hasTouch: true});
+      await p.evaluateOnNewDocument(() => { delete window.showSaveFilePicker; });
+    },
+  });
+  // The first piece laid by a tap, and nothing left drawn where the finger was.
+  await touch(page, centre(3, 3));
+  await h.pause(800);
+  assert.equal(h.differingPixels(await h.framePixels(page),
+                                 await h.pngPixels(page, `${folder}/first.png`)), 0);
+  await touch(page, PAUSE);
+  await touch(page, centre(8, 8));  // resumes, lays nothing: the next water step is 5 s away
+  for (const [what, col, row] of moves.slice(1)) {
+    if (what === 'discard') await touch(page, DISCARD);
+    if (what === 'lay') await touch(page, centre(col, row));
+    if (what === 'remove') await touch(page, centre(col, row), 800);
+  }
+  await touch(page, PAUSE);
+
+  const cdp = await page.createCDPSession();
+  await cdp.send('Browser.setDownloadBehavior', {behavior: 'allow', downloadPath: folder});
+  await h.chooseMenu(page, h.IDS.save);
+  await page.type('dialog[open] input', 'game');
+  await h.pressButton(page, '保存');
+  await h.pressButton(page, '确定');
+  for (let i = 0; i < 100 && !fs.existsSync(`${folder}/game.flm`); ++i) await h.pause(50);
+  assert.deepEqual(fs.readFileSync(`${folder}/game.flm`), fs.readFileSync(`${folder}/player.flm`));
+
+  await touch(page, PAUSE);
+  await touch(page, {x: 167, y: 30});
+  assert.equal((await h.topDialog(page)).text, `游戏结束，您的分数为 ${expected}`);
+  await h.pressButton(page, '确定');
+  await page.$eval('dialog[open] input', (field) => { field.value = 'Touch'; });
+  await h.pressButton(page, '确定');
+  // The browser's list holds the entries of the tests before this one too.
+  const rows = (await h.topDialog(page)).rows;
+  assert.ok(rows.some((row) => row.endsWith(` | Touch | ${expected}`)), rows.join('\n'));
+  await h.pressButton(page, '确定');
+  await page.close();
+  fs.rmSync(folder, {recursive: true, force: true});
+});
+
 test('a damaged file dropped on the page is refused and changes nothing', async () => {
   const page = await h.openGame(session, 5);
   await page.mouse.move(2, h.HEIGHT + 58);

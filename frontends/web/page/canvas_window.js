@@ -1,7 +1,8 @@
 'use strict';
 // The game window: the menu bar over a canvas that shows the program's frames, filling the
-// space below the menu. Mouse input on the canvas and the keys of the window go to the program
-// as events; a file dropped on the page is copied into the program's file system and sent.
+// space below the menu. Mouse input and touches on the canvas and the keys of the window go to
+// the program as events; a file dropped on the page is copied into the program's file system
+// and sent.
 const vandrelCanvasWindow = (() => {
   const MK = {left: 1, right: 2, shift: 4, control: 8, middle: 16};
   const IDOK = 1;
@@ -76,7 +77,9 @@ const vandrelCanvasWindow = (() => {
       if (event.ctrlKey) value |= MK.control;
       return value;
     }
-    display.addEventListener('mousemove', (event) => {
+    // A finger does not hover: its moves are not the pointer's.
+    display.addEventListener('pointermove', (event) => {
+      if (event.pointerType === 'touch') return;
       send(vandrelEvents.KIND.move, Object.assign(gamePoint(event), {flags: flags(event)}));
     });
     // The second press of a double-click is a double-click, not a press; a right double-click
@@ -94,6 +97,19 @@ const vandrelCanvasWindow = (() => {
     });
     display.addEventListener('contextmenu', (event) => event.preventDefault());
     display.addEventListener('mouseleave', () => send(vandrelEvents.KIND.pointerLeft, {}));
+    // When a finger lifts, nothing is over the canvas any more: the pointer has left.
+    vandrelTouches.watch(display, menu.longPressMs, {
+      tap(start) {
+        bar.close();
+        send(vandrelEvents.KIND.tap, gamePoint(start));
+      },
+      longPress(start) {
+        send(vandrelEvents.KIND.longPress, gamePoint(start));
+      },
+      lifted() {
+        send(vandrelEvents.KIND.pointerLeft, {});
+      },
+    });
 
     function key(event) {
       if (vandrelDialogs.anyOpen()) return;

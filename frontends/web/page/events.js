@@ -4,7 +4,7 @@
 const vandrelEvents = (() => {
   const KIND = {
     leftDown: 1, leftDouble: 2, rightDown: 3, move: 4, pointerLeft: 5, button: 6, drop: 7,
-    answer: 8,
+    answer: 8, tap: 9, longPress: 10,
   };
   const queue = [];
   let wake = null;

@@ -32,7 +32,13 @@ const vandrelLabels = (() => {
     element.append(plain);
   }
 
-  // Whether a keydown event is the portable key text "Ctrl+N", "F1", "Space", "P"...
+  // The browser's names of the keys whose portable names differ.
+  const KEY_NAMES = {
+    Left: 'ArrowLeft', Right: 'ArrowRight', Up: 'ArrowUp', Down: 'ArrowDown', Return: 'Enter',
+    Del: 'Delete', Esc: 'Escape', Ins: 'Insert', PgUp: 'PageUp', PgDown: 'PageDown',
+  };
+
+  // Whether a keydown event is the portable key text "Ctrl+N", "F1", "Space", "P", "Left"...
   function matches(event, keyText) {
     const parts = keyText.split('+');
     const key = parts.pop();
@@ -43,7 +49,7 @@ const vandrelLabels = (() => {
     if (key.length > 1 && event.shiftKey !== wantShift) return false;
     if (key === 'Space') return event.code === 'Space';
     if (key.length === 1) return event.key.toUpperCase() === key.toUpperCase();
-    return event.key === key;
+    return event.key === (KEY_NAMES[key] || key);
   }
 
   return {accessKey, fill, matches};
