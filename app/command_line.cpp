@@ -21,7 +21,18 @@ constexpr std::string_view HELP_TEXT =
     "  --seed N    deal the first game from N (0 to 4294967295), the same game\n"
     "              vandrel-play deals after \"seed N\" and \"new\"\n"
     "  --help      show this help and exit\n"
-    "  --version   show the version and exit\n";
+    "  --version   show the version and exit\n"
+    "\n"
+    "Keys of the game window, besides the mouse:\n"
+    "  Left, Right, Up, Down   show the board cursor, then move it one square\n"
+    "  Enter (Return)          lay the piece in hand on the cursor's square\n"
+    "  Del, Backspace          take the piece on the cursor's square off\n"
+    "  D                       throw the piece in hand away\n"
+    "  F                       switch fast-forward on or off\n"
+    "  Space, P                pause the game, and resume it\n"
+    "  Esc                     end the program (the game in progress is not saved)\n"
+    "On a touch screen a tap lays the piece or presses a button, and a long press\n"
+    "(half a second) takes a piece off.\n";
 
 // After the version, as GNU programs tell theirs: who holds the copyright and on what terms.
 constexpr std::string_view LICENCE_TEXT =

@@ -27,6 +27,7 @@ struct WindowState {
   HICON bigIcon = nullptr;
   HICON smallIcon = nullptr;
   std::unique_ptr<NativeAccelerators> keys;  // the game window's shortcuts
+  bool leaveTracked = false;  // the system reports the pointer leaving the client area
 };
 
 // Device pixels to frame pixels, rounding down, so points left of or above the client area
@@ -131,6 +132,13 @@ void DeliverDrop(HDROP drop, NativeDialogEvents& events) {
   if (!paths.empty()) events.DropFiles(paths);
 }
 
+// The system says once when the pointer leaves the client area, after it was asked on a move.
+void TrackLeave(HWND window, WindowState& state) {
+  if (state.leaveTracked) return;
+  TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, window, 0};
+  state.leaveTracked = TrackMouseEvent(&track) != FALSE;
+}
+
 bool DeliverMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   NativeMouse kind;
   switch (message) {
@@ -140,10 +148,13 @@ bool DeliverMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK: kind = NativeMouse::RightDown; break;
     case WM_MOUSEMOVE: kind = NativeMouse::Move; break;
+    case WM_MOUSELEAVE: kind = NativeMouse::Leave; break;
     default: return false;
   }
   WindowState* state = StateOf(window);
   if (state == nullptr) return false;
+  if (kind == NativeMouse::Move) TrackLeave(window, *state);
+  if (kind == NativeMouse::Leave) state->leaveTracked = false;
   state->events->Mouse(kind, static_cast<unsigned>(wParam & 0x1F),
                        ToFrame(GET_X_LPARAM(lParam), state->scale),
                        ToFrame(GET_Y_LPARAM(lParam), state->scale));

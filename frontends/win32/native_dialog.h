@@ -60,7 +60,8 @@ struct NativeDialogSpec {
   int systemMenuItemId = 0;  // the item's own id in the system menu
 };
 
-enum class NativeMouse { LeftDown, LeftDoubleClick, RightDown, Move };
+// Leave: the pointer has left the client area (its point is not used).
+enum class NativeMouse { LeftDown, LeftDoubleClick, RightDown, Move, Leave };
 
 // The events of one dialog window, handed from the window procedure to the framework.
 class NativeDialogEvents {

@@ -34,6 +34,7 @@ class DialogRun : public NativeDialogEvents {
       case NativeMouse::LeftDoubleClick: m_dialog.OnLButtonDblClk(flags, point); break;
       case NativeMouse::RightDown: m_dialog.OnRButtonDown(flags, point); break;
       case NativeMouse::Move: m_dialog.OnMouseMove(flags, point); break;
+      case NativeMouse::Leave: m_dialog.OnMouseLeave(); break;
     }
   }
   void DropFiles(const std::vector<std::wstring>& paths) override {

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "res/menu.h"
+#include "res/resource_ids.h"
 
 namespace {
 
@@ -38,6 +40,9 @@ TEST(CommandLine, HelpAndVersionPrintAndEndWellAUsageErrorIsOneLineWithStatusTwo
   EXPECT_EQ(AnswerCommandLine(Parse({"--help"}), out, err), 0);
   EXPECT_NE(out.str().find("--seed N"), std::string::npos);
   EXPECT_TRUE(err.str().empty());
+  for (const CommandKey& key : FindCommandKeys(IDR_MENU)) {
+    EXPECT_NE(out.str().find(std::string(key.key)), std::string::npos) << "the help names " << key.key;
+  }
 
   out.str("");
   EXPECT_EQ(AnswerCommandLine(Parse({"--version"}), out, err), 0);
