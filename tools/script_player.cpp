@@ -60,10 +60,13 @@ std::optional<int> KeyCommandId(std::string_view name) {
   return std::nullopt;
 }
 
-std::string KnownKeys() {
-  std::string names;
-  for (const CommandKey& key : FindCommandKeys(IDR_MENU)) names += " " + std::string(key.key);
-  return names;
+std::string UnknownKey() {
+  std::string error = "key takes one of";
+  for (const CommandKey& key : FindCommandKeys(IDR_MENU)) {
+    error += ' ';
+    error += key.key;
+  }
+  return error;
 }
 
 using Command = bool (ScriptPlayer::*)(const std::string&, std::istringstream&, std::string&);
@@ -163,7 +166,7 @@ bool ScriptPlayer::KeyCommand(const std::string&, std::istringstream& args, std:
   args >> which;
   const std::optional<int> id = KeyCommandId(which);
   if (!id) {
-    error = "key takes one of" + KnownKeys();
+    error = UnknownKey();
     return false;
   }
   m_dialog.OnButton(*id);

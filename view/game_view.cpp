@@ -156,6 +156,24 @@ void GameView::DrawScore(double score) {
   m_scoreMemo.KeepAfter(m_bmpBack);
 }
 
+CRect GameView::ComposePauseFrame() {
+  m_dcSprites.CopyPicture(BACKGROUND_B_X, BACKGROUND_B_Y, m_dcBack);
+  m_stale = Whole();
+  m_pieceDrawn = CRect{};
+  m_cursorDrawn = CRect{};
+  m_popupsDrawn = CRect{};
+  return Whole();
+}
+
+// The queue and the buttons lie above the board, so laying the board first changes nothing.
+void GameView::LayWholeBase() {
+  m_dcSprites.CopyPicture(BACKGROUND_A_X, BACKGROUND_A_Y, m_dcBase);
+  m_dcBase.TransparentBlt(BOARD_LEFT, BOARD_TOP, BOARD_PIXELS, BOARD_PIXELS, m_dcBoard, 0, 0,
+                          BOARD_PIXELS, BOARD_PIXELS, SPRITE_KEY);
+  m_baseValid = true;
+  m_stale = Whole();
+}
+
 // The back buffer has the client area's size, and each background is laid over all of it, so
 // every frame covers the whole buffer. Within the part drawn again the frame is laid in the
 // same order as a whole one: base, queue and buttons, carried piece, board cursor, score texts,
@@ -163,22 +181,8 @@ void GameView::DrawScore(double score) {
 // on its square.
 CRect GameView::ComposeFrame(const GamePosition& game, const FrameExtras& extras) {
   m_dcBack.SelectObject(&m_fonts[0]);
-  if (game.state == Paused) {
-    m_dcSprites.CopyPicture(BACKGROUND_B_X, BACKGROUND_B_Y, m_dcBack);
-    m_stale = Whole();
-    m_pieceDrawn = CRect{};
-    m_cursorDrawn = CRect{};
-    m_popupsDrawn = CRect{};
-    return Whole();
-  }
-  // The queue and the buttons lie above the board, so laying the board first changes nothing.
-  if (!m_baseValid) {
-    m_dcSprites.CopyPicture(BACKGROUND_A_X, BACKGROUND_A_Y, m_dcBase);
-    m_dcBase.TransparentBlt(BOARD_LEFT, BOARD_TOP, BOARD_PIXELS, BOARD_PIXELS, m_dcBoard, 0, 0,
-                            BOARD_PIXELS, BOARD_PIXELS, SPRITE_KEY);
-    m_baseValid = true;
-    m_stale = Whole();
-  }
+  if (game.state == Paused) return ComposePauseFrame();
+  if (!m_baseValid) LayWholeBase();
   // The carried piece's 18 x 18 interior spans pointer - 8 to pointer + 9.
   const PipeCell* piece = extras.piece ? TemplateOf(game.current) : nullptr;
   const CRect pieceArea = piece == nullptr ? CRect{}

@@ -87,6 +87,10 @@ class GameView {
   // Lays the background and, over it, the board picture in the w x h area at client (x, y) of
   // the base picture.
   void LayBase(int x, int y, int w, int h);
+  // The base picture anew from the background and the whole board picture.
+  void LayWholeBase();
+  // The pause picture over the whole back buffer; returns the whole buffer.
+  CRect ComposePauseFrame();
   void DrawButton(CPoint at, int column, bool lit);
   void DrawQueueAndButtons(const GamePosition& game, bool overDiscard);
   void DrawScore(double score);
