@@ -3,7 +3,8 @@
 # desktop: vandrel.exe --seed N shows its window; the window's client area equals the frame
 # vandrel-play.exe composes for the same seed everywhere outside the score text; a click on a
 # square next to the source lays the carried piece there, as in vandrel-play; the Space key
-# (an accelerator from the menu's key table) pauses the game as vandrel-play's pause does; Esc
+# (an accelerator from the menu's key table) pauses the game as vandrel-play's pause does, and
+# after it resumes the arrow keys and Enter lay at the board cursor as vandrel-play's do; Esc
 # ends the
 # program and leaves list.txt beside the .exe in GB18030. The display, the Wine prefix and
 # every file it makes are its own and go at the end.
@@ -55,8 +56,9 @@ click_y=$((80 + 19 * row + 9))
 # Keys go to the X window under the pointer (there is no window manager): they are pressed with
 # the pointer on the game's client area, away from the board, at (470, 450).
 pause_id=$(grep -oE 'ID_GAME_PAUSE = [0-9]+' res/resource_ids.h | grep -oE '[0-9]+$')
-printf 'seed %s\nnew\nframe Z:%s\nclick %s %s\nmove 700 700\nframe Z:%s\nmove 470 450\nmenu %s\nframe Z:%s\n' \
-  "$seed" "$work/start.png" "$click_x" "$click_y" "$work/laid.png" "$pause_id" "$work/paused.png" |
+printf 'seed %s\nnew\nframe Z:%s\nclick %s %s\nmove 700 700\nframe Z:%s\nmove 470 450\nmenu %s\nframe Z:%s\nmenu %s\nkey Left\nkey Up\nkey Return\ntick anim 20\nframe Z:%s\n' \
+  "$seed" "$work/start.png" "$click_x" "$click_y" "$work/laid.png" "$pause_id" "$work/paused.png" \
+  "$pause_id" "$work/keys.png" |
   wine "$player" >/dev/null ||
   fail "vandrel-play.exe could not write its frames"
 
@@ -122,6 +124,15 @@ shoot window-paused
 pixels=$(differing "$work/window-paused.png" "$work/paused.png")
 [[ $pixels == 0 ]] || fail "after Space the window differs from vandrel-play's paused frame in $pixels pixels"
 echo "Space: the game pauses as in vandrel-play"
+
+# Space resumes, with the next water step 5 s away; the arrow keys show the board cursor in the
+# board's middle and move it, and Enter lays the piece in hand there.
+xdotool key space Left Up Return
+sleep 0.8
+shoot window-keys
+pixels=$(differing "$work/window-keys.png" "$work/keys.png")
+[[ $pixels == 0 ]] || fail "after the arrow keys and Enter the window differs from vandrel-play's frame in $pixels pixels"
+echo "Space, Left, Up, Enter: resumed, and the piece laid at the board cursor as in vandrel-play"
 
 # Esc ends the program, which writes list.txt beside itself; the virtual desktop goes with
 # its last window.
