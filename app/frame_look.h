@@ -30,6 +30,6 @@ inline FrameLook LookOf(const GamePosition& game, const FrameExtras& extras) {
     paused.state = game.state;
     return paused;
   }
-  return FrameLook{game.state,        game.score,    game.fastForward, game.queue,
-                   game.current,      extras.overDiscard, extras.piece,   extras.cursor};
+  return FrameLook{game.state,   game.score,         game.fastForward, game.queue,
+                   game.current, extras.overDiscard, extras.piece,     extras.cursor};
 }

@@ -33,10 +33,11 @@ constexpr MenuPopup kMenu[] = {
 // fast-forward. No key here is a menu's access key or a shortcut, and the letters inside an
 // open menu go to the menu.
 constexpr CommandKey kGameKeys[] = {
-    {"Space", ID_GAME_PAUSE},   {"P", ID_GAME_PAUSE},        {"Left", ID_KEY_LEFT},
-    {"Right", ID_KEY_RIGHT},    {"Up", ID_KEY_UP},           {"Down", ID_KEY_DOWN},
-    {"Return", ID_KEY_LAY},     {"Enter", ID_KEY_LAY},       {"Del", ID_KEY_REMOVE},
-    {"Backspace", ID_KEY_REMOVE}, {"D", ID_KEY_DISCARD},     {"F", ID_KEY_FAST_FORWARD},
+    {"Space", ID_GAME_PAUSE},  {"P", ID_GAME_PAUSE},
+    {"Left", ID_KEY_LEFT},     {"Right", ID_KEY_RIGHT},       {"Up", ID_KEY_UP},
+    {"Down", ID_KEY_DOWN},     {"Return", ID_KEY_LAY},        {"Enter", ID_KEY_LAY},
+    {"Del", ID_KEY_REMOVE},    {"Backspace", ID_KEY_REMOVE},  {"D", ID_KEY_DISCARD},
+    {"F", ID_KEY_FAST_FORWARD},
 };
 
 }  // namespace

@@ -85,6 +85,20 @@ TEST(ScriptPlayer, StopsAtAnUnknownCommandNamingTheLine) {
   EXPECT_NE(run.output.find("line 3: unknown command 'jump'"), std::string::npos);
 }
 
+TEST(ScriptPlayer, TapsLongPressesAndKeysByTheirNamesInTheKeyTable) {
+  const PlayerRun run = PlayBeside(PlayerCopy(), "seed 1234\nnew\ntap 146 136\nlongpress 146 136\n"
+                                                 "key left\nkey return\nkey Jump\n");
+  EXPECT_NE(run.status, 0);
+  EXPECT_NE(run.output.find("popup \"-1\" at (146, 126)\nscore 10 -> 9\npopup \"-3\" at (146, 126)\n"
+                            "score 9 -> 6\npopup \"-1\" at (241, 231)\n"),
+            std::string::npos)
+      << run.output;
+  EXPECT_NE(run.output.find("line 7: key takes one of Space P Left Right Up Down Return Enter Del "
+                            "Backspace D F"),
+            std::string::npos)
+      << run.output;
+}
+
 TEST(ScriptPlayer, AGamePlayedByKeysAloneEndsAsTheSameGamePlayedByMouse) {
   const auto [mouseScript, keyScript] = SampleGameScripts();
   const PlayerCopy byMouse;
