@@ -6,7 +6,7 @@
 #include <functional>
 #include <optional>
 
-class QTouchEvent;
+class QEvent;
 
 // Turns the touches of one finger on a widget into taps and long presses. A touch that lifts
 // before the long-press time, not having wandered further than a drag starts, is a tap where

@@ -65,7 +65,7 @@ enum PageEvent {
   PAGE_EVENT_LEFT_DOUBLE = 2,
   PAGE_EVENT_RIGHT_DOWN = 3,
   PAGE_EVENT_MOVE = 4,
-  PAGE_EVENT_POINTER_LEFT = 5,  // the pointer left the canvas or the page
+  PAGE_EVENT_POINTER_LEFT = 5,  // the pointer left the canvas or the page, or a finger lifted
   PAGE_EVENT_BUTTON = 6,        // a menu command, a dialog's button, Esc (IDCANCEL), Enter
   PAGE_EVENT_DROP = 7,          // text: the dropped file's path in the program's file system
   PAGE_EVENT_ANSWER = 8,        // a box or picker closed: id is IDOK or IDCANCEL, text a path
