@@ -74,12 +74,44 @@ std::uint32_t Blend(const CBitmap& frame, const AxisTaps& xs, std::size_t xi, co
          ((b + HALF) >> SHIFT);
 }
 
+// The frame pixel a device pixel of one axis shows at a whole factor, or -1 outside the frame.
+int BlockSource(int device, double offset, int factor, int length) {
+  const double at = std::floor((device - offset) / factor);
+  return at >= 0 && at < length ? static_cast<int>(at) : -1;
+}
+
+// Whole factors: every device pixel is a copy of the frame pixel whose block it lies in.
+void ScaleInBlocks(const CBitmap& frame, const FrameScale& scale, const CRect& device,
+                   CBitmap& out) {
+  std::vector<int> columns;
+  for (int x = device.left; x < device.right; ++x) {
+    columns.push_back(BlockSource(x, scale.offsetX, scale.factor, frame.Width()));
+  }
+  for (int y = 0; y < device.Height(); ++y) {
+    std::uint32_t* row = out.Row(y);
+    const int source = BlockSource(device.top + y, scale.offsetY, scale.factor, frame.Height());
+    if (source < 0) {
+      std::fill(row, row + device.Width(), FRAME_MARGIN_PIXEL);
+      continue;
+    }
+    const std::uint32_t* from = frame.Row(source);
+    for (int x = 0; x < device.Width(); ++x) {
+      const int column = columns[static_cast<std::size_t>(x)];
+      row[x] = column >= 0 ? from[column] : FRAME_MARGIN_PIXEL;
+    }
+  }
+}
+
 }  // namespace
 
 void ScaleFrame(const CBitmap& frame, const FrameScale& scale, const CRect& device, CBitmap& out) {
   if (device.IsEmpty()) return;
   if (out.Width() != device.Width() || out.Height() != device.Height()) {
     out.Create(device.Width(), device.Height());
+  }
+  if (!scale.Smoothed()) {
+    ScaleInBlocks(frame, scale, device, out);
+    return;
   }
   const AxisTaps xs =
       TapsOf(device.left, device.right, scale.offsetX, scale.stepX, frame.Width());

@@ -5,6 +5,8 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
+#include "frontends/win32/native_dialog.h"
+#include "frontends/win32/native_placement.h"
 #include "frontends/win32/native_services.h"
 
 namespace {
@@ -21,8 +23,10 @@ std::wstring FilterList(const std::wstring& filter) {
 
 }  // namespace
 
+// Windows centres a message box on the screen; this one stands over the window it belongs to.
 int NativeMessageBox(NativeHandle owner, const std::wstring& text, const std::wstring& caption,
                      unsigned type) {
+  const CentreNextWindow overOwner(static_cast<HWND>(owner));
   return MessageBoxW(static_cast<HWND>(owner), text.c_str(), caption.c_str(), MB_OK | type);
 }
 
@@ -49,7 +53,9 @@ bool NativeRunFileDialog(NativeHandle owner, const NativeFileDialogOptions& opti
   return true;
 }
 
-void NativeShowCursor(bool show) { ShowCursor(show ? TRUE : FALSE); }
+void NativeShowCursor(bool show) {
+  if (ShowCursor(show ? TRUE : FALSE) >= 0 && show) NativeCursorShown();
+}
 
 void NativeCursorPos(int& x, int& y) {
   POINT point{};

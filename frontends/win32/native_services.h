@@ -9,7 +9,8 @@
 // Services of the desktop that are not one dialog window's, on the Win32 API. Plain types
 // only; see native_dialog.h for why.
 
-// A modal message box with one OK button; type takes the MB_ICON... bits. Returns its result.
+// A modal message box with one OK button, centred over owner; type takes the MB_ICON... bits.
+// Returns its result.
 int NativeMessageBox(NativeHandle owner, const std::wstring& text, const std::wstring& caption,
                      unsigned type);
 
