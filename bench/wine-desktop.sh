@@ -68,18 +68,15 @@ read -r -t 10 display <&"$fd" || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$display"
 xdotool mousemove 1000 740
 wineserver -p
-# The prefix's wineserver, found by the prefix it serves.
+sleep 1
+# The prefix's wineserver, found by the prefix it serves (the launcher that started it is gone).
 server_pid=""
-for _ in $(seq 1 50); do
-  for dir in /proc/[0-9]*; do
-    [[ $(cat "$dir/comm" 2>/dev/null) == wineserver* ]] || continue
-    tr '\0' '\n' <"$dir/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" || continue
-    server_pid=${dir#/proc/}
-  done
-  [[ -n $server_pid ]] && break
-  sleep 0.1
+for dir in /proc/[0-9]*; do
+  [[ $(cat "$dir/comm" 2>/dev/null) == wineserver* ]] || continue
+  tr '\0' '\n' 2>/dev/null <"$dir/environ" | grep -qx "WINEPREFIX=$WINEPREFIX" || continue
+  server_pid=${dir#/proc/}
 done
-[[ -n $server_pid ]] || { echo "no wineserver for $WINEPREFIX" >&2; exit 1; }
+[[ -n $server_pid && -d /proc/$server_pid ]] || { echo "no wineserver for $WINEPREFIX" >&2; exit 1; }
 
 ms_now() { date +%s%3N; }
 # Starts a copy of the program in a folder of its own and waits for its window "Vandrel"; the
@@ -167,15 +164,20 @@ for ((run = 1; run <= runs; ++run)); do
 done
 
 median() { tr ' ' '\n' | grep -v '^$' | sort -g | awk '{a[NR] = $1} END {print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2}'; }
+range() { tr ' ' '\n' | grep -v '^$' | sort -g | awk 'NR == 1 {low = $1} {high = $1} END {print low "-" high}'; }
 column_of() { tr ' ' '\n' | grep -v '^$' | cut -d: -f"$1" | tr '\n' ' '; }
 echo
-echo "Wine $(wine --version 2>/dev/null), $runs run(s) of $seconds s per state, median"
-printf '| %-24s | %-8s | %8s | %14s | %10s |\n' "Program" "State" "CPU %" "wineserver %" "switches/s"
-printf '|%s|%s|%s|%s|%s|\n' "--------------------------" "----------" "----------" "----------------" "------------"
+echo "Wine $(wine --version 2>/dev/null), $runs run(s) of $seconds s per state: medians, and the"
+echo "range of the program's CPU share over the runs"
+printf '| %-24s | %-8s | %8s | %13s | %14s | %10s |\n' "Program" "State" "CPU %" "CPU % range" \
+  "wineserver %" "switches/s"
+printf '|%s|%s|%s|%s|%s|%s|\n' "--------------------------" "----------" "----------" \
+  "---------------" "----------------" "------------"
 for name in "${names[@]}"; do
   for state in playing paused moving; do
     cells="${results[$name,$state]}"
-    printf '| %-24s | %-8s | %8s | %14s | %10s |\n' "$name" "$state" "$(echo "$cells" | column_of 1 | median)" \
+    printf '| %-24s | %-8s | %8s | %13s | %14s | %10s |\n' "$name" "$state" \
+      "$(echo "$cells" | column_of 1 | median)" "$(echo "$cells" | column_of 1 | range)" \
       "$(echo "$cells" | column_of 2 | median)" "$(echo "$cells" | column_of 3 | median)"
   done
 done

@@ -103,8 +103,10 @@ void DeliverDrop(HDROP drop, NativeDialogEvents& events) {
   if (!paths.empty()) events.DropFiles(paths);
 }
 
-// The window whose leaving is being watched for, if any.
+// The window whose leaving is being watched for, if any, and whether this thread has the
+// system cursor hidden.
 thread_local HWND t_watchedForLeaving = nullptr;
+thread_local bool t_cursorHidden = false;
 
 void TrackLeaving(HWND window, DWORD flags) {
   TRACKMOUSEEVENT track{};
@@ -119,12 +121,7 @@ void TrackLeaving(HWND window, DWORD flags) {
 // else happens. With the cursor shown nothing needs it, and the watch is not asked for: some
 // systems (Wine) watch by polling the pointer.
 void WatchForLeaving(HWND window) {
-  CURSORINFO cursor{};
-  cursor.cbSize = sizeof cursor;
-  if (t_watchedForLeaving == window || !GetCursorInfo(&cursor) ||
-      (cursor.flags & CURSOR_SHOWING) != 0) {
-    return;
-  }
+  if (t_watchedForLeaving == window || !t_cursorHidden) return;
   TrackLeaving(window, TME_LEAVE);
   t_watchedForLeaving = window;
 }
@@ -236,8 +233,9 @@ INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 }  // namespace
 
-void NativeCursorShown() {
-  if (t_watchedForLeaving == nullptr) return;
+void NativeCursorHidden(bool hidden) {
+  t_cursorHidden = hidden;
+  if (hidden || t_watchedForLeaving == nullptr) return;
   TrackLeaving(t_watchedForLeaving, TME_LEAVE | TME_CANCEL);
   t_watchedForLeaving = nullptr;
 }

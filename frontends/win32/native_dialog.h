@@ -136,5 +136,6 @@ class NativeInputWatch {
 };
 // Tells every input watch of this thread that something happened.
 void NativeReportInput();
-// The system cursor is shown again: the pointer leaving a window need no longer be watched for.
-void NativeCursorShown();
+// Whether the system cursor is hidden now (its show count below 0): while it is, the pointer
+// leaving the game window is watched for.
+void NativeCursorHidden(bool hidden);

@@ -53,9 +53,7 @@ bool NativeRunFileDialog(NativeHandle owner, const NativeFileDialogOptions& opti
   return true;
 }
 
-void NativeShowCursor(bool show) {
-  if (ShowCursor(show ? TRUE : FALSE) >= 0 && show) NativeCursorShown();
-}
+void NativeShowCursor(bool show) { NativeCursorHidden(ShowCursor(show ? TRUE : FALSE) < 0); }
 
 void NativeCursorPos(int& x, int& y) {
   POINT point{};
