@@ -77,6 +77,7 @@ for dir in /proc/[0-9]*; do
   server_pid=${dir#/proc/}
 done
 [[ -n $server_pid && -d /proc/$server_pid ]] || { echo "no wineserver for $WINEPREFIX" >&2; exit 1; }
+echo "wineserver: process $server_pid ($(cat /proc/$server_pid/comm))"
 
 ms_now() { date +%s%3N; }
 # Starts a copy of the program in a folder of its own and waits for its window "Vandrel"; the
@@ -114,6 +115,7 @@ measure() {
   c0=$(cpu_ns "$game_pid"); w0=$(cpu_ns "$server_pid"); s0=$(switches "$game_pid"); t0=$(ms_now)
   sleep "$seconds"
   c1=$(cpu_ns "$game_pid"); w1=$(cpu_ns "$server_pid"); s1=$(switches "$game_pid"); t1=$(ms_now)
+  [[ -d /proc/$server_pid ]] || { echo "the wineserver $server_pid went away" >&2; exit 1; }
   results[$key]+="$(awk -v c="$((c1 - c0))" -v w="$((w1 - w0))" -v s="$((s1 - s0))" \
     -v ms="$((t1 - t0))" 'BEGIN { printf "%.2f:%.2f:%.1f ", 100 * c / 1e6 / ms, 100 * w / 1e6 / ms, s / (ms / 1000) }')"
 }
@@ -154,12 +156,27 @@ measure_program() {
 
 names=()
 for program in "${programs[@]}" "$floor"; do names+=("$(basename "$program")"); done
+# The prefix's desktop process (explorer.exe) goes a moment after the last window; a program
+# started while it goes finds no desktop, so the next one waits for it to be gone.
+wait_for_desktop_to_go() {
+  local busy
+  for _ in $(seq 1 100); do
+    busy=0
+    for dir in /proc/[0-9]*; do
+      [[ $(cat "$dir/comm" 2>/dev/null) == explorer.exe ]] || continue
+      tr '\0' '\n' 2>/dev/null <"$dir/environ" | grep -qx "WINEPREFIX=$WINEPREFIX" && busy=1
+    done
+    ((busy)) || return 0
+    sleep 0.1
+  done
+}
+
 for ((run = 1; run <= runs; ++run)); do
   for program in "${programs[@]}" "$floor"; do
     start_program "$program"
     measure_program "$(basename "$program")" "$([[ $program == "$floor" ]] && echo 1 || echo 0)"
     stop_program
-    sleep 1
+    wait_for_desktop_to_go
   done
 done
 
