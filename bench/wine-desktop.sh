@@ -105,7 +105,7 @@ start_program() {
 at() { echo "$((client_x + $1)) $((client_y + $2))"; }
 click_at() { xdotool mousemove $(at "$1" "$2") click 1; }
 
-cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{s += $1} END {printf "%d", s}'; }
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{s += $1} END {printf "%.0f", s}'; }
 switches() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/ctxt_switches/ {s += $2} END {print s + 0}'; }
 
 # Measures for $seconds; appends "cpu%:server cpu%:switches/s" to results[program,state].
