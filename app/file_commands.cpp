@@ -2,35 +2,31 @@
 #include "storage/leaderboard_store.h"
 #include "storage/program_dir.h"
 #include "storage/saved_game.h"
+#include "res/catalogue.h"
 #include "res/resource_ids.h"
 
 namespace {
 
-constexpr const char* SAVED_GAME_FILTER = "游戏存档 (*.flm)|*.flm||";
 constexpr const char* SAVED_GAME_EXTENSION = "flm";
-
-constexpr const char* LOADED_TEXT = "读取游戏存档成功！";
-constexpr const char* NOT_LOADED_TEXT = "读取游戏存档失败！";
-constexpr const char* SAVED_TEXT = "保存游戏存档成功！";
-constexpr const char* NOT_SAVED_TEXT = "保存游戏存档失败！";
-constexpr const char* SUCCESS_CAPTION = "成功";
-constexpr const char* ERROR_CAPTION = "错误";
+// After the file type's name, its pattern and the end of the filter list.
+constexpr const char* SAVED_GAME_PATTERN = "|*.flm||";
 
 // Runs the saved-game file dialog (both commands use the same settings); true with path set
 // when the player chose a file.
 bool ChooseSavedGame(CGameDlg& owner, bool open, std::string& path) {
-  CFileDialog dialog(owner.GetFramework(), open, SAVED_GAME_EXTENSION, "", true, SAVED_GAME_FILTER,
+  const std::string filter = std::string(Text(TEXT_FILE_TYPE)) + SAVED_GAME_PATTERN;
+  CFileDialog dialog(owner.GetFramework(), open, SAVED_GAME_EXTENSION, "", true, filter,
                      &owner);
   if (dialog.DoModal() != IDOK) return false;
   path = dialog.GetPathName();
   return true;
 }
 
-void ReportOutcome(CGameDlg& owner, bool ok, const char* okText, const char* failText) {
+void ReportOutcome(CGameDlg& owner, bool ok, TextId okText, TextId failText) {
   if (ok) {
-    owner.MessageBox(okText, SUCCESS_CAPTION, MB_OK | MB_ICONINFORMATION);
+    owner.MessageBox(Text(okText), Text(TEXT_CAPTION_SUCCESS), MB_OK | MB_ICONINFORMATION);
   } else {
-    owner.MessageBox(failText, ERROR_CAPTION, MB_OK | MB_ICONERROR);
+    owner.MessageBox(Text(failText), Text(TEXT_CAPTION_ERROR), MB_OK | MB_ICONERROR);
   }
 }
 
@@ -39,13 +35,13 @@ void ReportOutcome(CGameDlg& owner, bool ok, const char* okText, const char* fai
 void CGameDlg::OnOpenGame() {
   std::string path;
   if (!ChooseSavedGame(*this, true, path)) return;
-  ReportOutcome(*this, LoadGame(path), LOADED_TEXT, NOT_LOADED_TEXT);
+  ReportOutcome(*this, LoadGame(path), TEXT_BOX_OPENED, TEXT_BOX_NOT_OPENED);
 }
 
 void CGameDlg::OnSaveGame() {
   std::string path;
   if (!ChooseSavedGame(*this, false, path)) return;
-  ReportOutcome(*this, SaveGame(path), SAVED_TEXT, NOT_SAVED_TEXT);
+  ReportOutcome(*this, SaveGame(path), TEXT_BOX_SAVED, TEXT_BOX_NOT_SAVED);
 }
 
 // The hover check is held off while the file is read and its message shows, and the cursor
@@ -54,7 +50,7 @@ void CGameDlg::OnDropFiles(const std::vector<std::string>& paths) {
   if (paths.empty()) return;
   KillTimer(HoverTimer);
   if (!m_cursorShown) ShowCursor(true);
-  ReportOutcome(*this, LoadGame(paths.front()), LOADED_TEXT, NOT_LOADED_TEXT);
+  ReportOutcome(*this, LoadGame(paths.front()), TEXT_BOX_OPENED, TEXT_BOX_NOT_OPENED);
   SetTimer(HoverTimer, HOVER_INTERVAL_MS);
 }
 

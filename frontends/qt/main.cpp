@@ -2,6 +2,7 @@
 // when the game window closes.
 
 #include <QApplication>
+#include <cstdlib>
 #include <future>
 #include <iostream>
 #include <optional>
@@ -11,6 +12,7 @@
 
 #include "app/command_line.h"
 #include "app/game_app.h"
+#include "app/language_choice.h"
 #include "frontends/qt/accessibility_start.h"
 #include "frontends/qt/app_icon_qt.h"
 #include "frontends/qt/close_on_signals.h"
@@ -43,6 +45,7 @@ int main(int argc, char* argv[]) {
   if (const std::optional<int> status = AnswerCommandLine(line, std::cout, std::cerr)) {
     return *status;
   }
+  UseLanguageOf(line, PosixLanguages(std::getenv));
   // The icon and the game window's bitmaps need nothing of Qt's windows: they are made
   // meanwhile.
   auto iconImages = StartEarly(AppIconImages);

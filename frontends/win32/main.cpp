@@ -8,6 +8,8 @@
 
 #include "app/command_line.h"
 #include "app/game_app.h"
+#include "app/language_choice.h"
+#include "res/catalogue.h"
 #include "platform/types.h"
 #include "frontends/win32/native_services.h"
 #include "frontends/win32/win32_framework.h"
@@ -35,6 +37,10 @@ int main() {
   for (const std::wstring& arg : NativeCommandLineArguments()) args.push_back(NarrowToUtf8(arg));
   const CommandLine line = ParseCommandLine(args);
   if (const std::optional<int> status = AnswerInMessageBox(line)) return *status;
+  std::vector<std::string> languages;
+  for (const std::wstring& name : NativeUserLanguages()) languages.push_back(NarrowToUtf8(name));
+  UseLanguageOf(line, languages);
+  NativeUseUiLanguage(WidenUtf8(LanguageCode(TextLanguage())));
   NativeInitCommonControls();
   Win32Framework framework;
   CGameApp app(framework, line);
