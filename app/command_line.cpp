@@ -25,8 +25,8 @@ constexpr std::string_view HELP_TEXT =
 // After the list of languages.
 constexpr std::string_view HELP_TEXT_END =
     "), before the\n"
-    "              ones the system names (LANGUAGE, LC_ALL, LC_MESSAGES, LANG; on\n"
-    "              Windows the display languages); when it has none of them, the\n"
+    "              ones the system names (LANGUAGE, LC_ALL, LC_MESSAGES, LANG, then\n"
+    "              on Windows the display languages); when it has none of them, the\n"
     "              game speaks Chinese\n"
     "  --seed N    deal the first game from N (0 to 4294967295), the same game\n"
     "              vandrel-play deals after \"seed N\" and \"new\"\n"

@@ -44,9 +44,8 @@ std::optional<int> FirstOffered(const LanguageOffer& offered, const auto& same) 
 
 std::optional<int> MatchLanguage(std::string_view candidate, const LanguageOffer& offered) {
   const LanguageTag wanted = TagOf(candidate);
-  if (wanted.language.empty() || wanted.language == "c" || wanted.language == "posix") {
-    return std::nullopt;
-  }
+  if (wanted.language.empty()) return std::nullopt;
+  if (wanted.language == "c" || wanted.language == "posix") return DefaultLanguage();
   const auto sameLanguage = [&](const LanguageTag& tag) { return tag.language == wanted.language; };
   if (auto exact = FirstOffered(offered, [&](const LanguageTag& tag) {
         return sameLanguage(tag) && tag.region == wanted.region;
@@ -68,7 +67,7 @@ int ChooseLanguage(std::span<const std::string> candidates, const LanguageOffer&
   return DefaultLanguage();
 }
 
-std::vector<std::string> PosixLanguages(const std::function<const char*(const char*)>& get) {
+std::vector<std::string> EnvironmentLanguages(const std::function<const char*(const char*)>& get) {
   std::vector<std::string> languages;
   if (const char* list = get("LANGUAGE")) {
     std::string_view rest = list;

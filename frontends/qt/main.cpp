@@ -45,7 +45,7 @@ int main(int argc, char* argv[]) {
   if (const std::optional<int> status = AnswerCommandLine(line, std::cout, std::cerr)) {
     return *status;
   }
-  UseLanguageOf(line, PosixLanguages(std::getenv));
+  UseLanguageOf(line, EnvironmentLanguages(std::getenv));
   // The icon and the game window's bitmaps need nothing of Qt's windows: they are made
   // meanwhile.
   auto iconImages = StartEarly(AppIconImages);

@@ -1,6 +1,7 @@
 // vandrel.exe: the game on Windows; `vandrel.exe --help` tells the command line. The program
 // ends when the game window closes.
 
+#include <cstdlib>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -37,7 +38,9 @@ int main() {
   for (const std::wstring& arg : NativeCommandLineArguments()) args.push_back(NarrowToUtf8(arg));
   const CommandLine line = ParseCommandLine(args);
   if (const std::optional<int> status = AnswerInMessageBox(line)) return *status;
-  std::vector<std::string> languages;
+  // The environment's languages first, as gettext's programs on Windows read them (under Wine
+  // they are the Unix session's), then the user's display languages.
+  std::vector<std::string> languages = EnvironmentLanguages(std::getenv);
   for (const std::wstring& name : NativeUserLanguages()) languages.push_back(NarrowToUtf8(name));
   UseLanguageOf(line, languages);
   NativeUseUiLanguage(WidenUtf8(LanguageCode(TextLanguage())));

@@ -37,28 +37,30 @@ TEST(LanguageChoice, TheFirstCandidateWithACatalogueWinsElseChinese) {
   EXPECT_EQ(Chosen({"zh-Hans-CN"}), "zh_CN") << "a script is passed over";
   EXPECT_EQ(Chosen({"zh", "en"}), "zh_CN") << "a language alone finds its regional catalogue";
   EXPECT_EQ(Chosen({"fr_FR", "de", "en_AU", "zh_CN"}), "en") << "languages without one fall through";
-  EXPECT_EQ(Chosen({"C.UTF-8", "POSIX", "", "en"}), "en") << "the C locale names no language";
+  EXPECT_EQ(Chosen({"", "en"}), "en");
+  EXPECT_EQ(Chosen({"C.UTF-8", "en"}), "zh_CN") << "C, untranslated, is the game's own language";
+  EXPECT_EQ(Chosen({"POSIX"}), "zh_CN");
   EXPECT_EQ(Chosen({"fr", "de_DE"}), "zh_CN") << "nothing matches: Chinese";
   // Help pages are chosen the same way among the languages that have some.
   const int english = LanguageNamed("en");
   EXPECT_EQ(Chosen({"en", "fr"}, [&](int language) { return language != english; }), "zh_CN");
 }
 
-TEST(LanguageChoice, APosixSystemNamesLanguageListFirstThenTheFirstLocaleSet) {
+TEST(LanguageChoice, TheEnvironmentNamesLanguageListFirstThenTheFirstLocaleSet) {
   std::map<std::string, std::string> environment;
   const auto get = [&](const char* name) -> const char* {
     const auto found = environment.find(name);
     return found == environment.end() ? nullptr : found->second.c_str();
   };
-  EXPECT_TRUE(PosixLanguages(get).empty());
+  EXPECT_TRUE(EnvironmentLanguages(get).empty());
   environment = {{"LANG", "de_DE.UTF-8"}};
-  EXPECT_EQ(PosixLanguages(get), (std::vector<std::string>{"de_DE.UTF-8"}));
+  EXPECT_EQ(EnvironmentLanguages(get), (std::vector<std::string>{"de_DE.UTF-8"}));
   environment = {{"LANGUAGE", "fr:en_GB::de"}, {"LC_ALL", ""}, {"LC_MESSAGES", "pt_BR.UTF-8"},
                  {"LANG", "C.UTF-8"}};
-  EXPECT_EQ(PosixLanguages(get), (std::vector<std::string>{"fr", "en_GB", "de", "pt_BR.UTF-8"}))
+  EXPECT_EQ(EnvironmentLanguages(get), (std::vector<std::string>{"fr", "en_GB", "de", "pt_BR.UTF-8"}))
       << "an empty LC_ALL counts as unset; LANG stands behind LC_MESSAGES";
   environment = {{"LANGUAGE", ""}, {"LC_ALL", "en_US.UTF-8"}, {"LANG", "zh_CN.UTF-8"}};
-  EXPECT_EQ(PosixLanguages(get), (std::vector<std::string>{"en_US.UTF-8"}));
+  EXPECT_EQ(EnvironmentLanguages(get), (std::vector<std::string>{"en_US.UTF-8"}));
 }
 
 TEST(LanguageChoice, TheCommandLineComesBeforeTheSystemAndHelpPagesFollowTheTexts) {
