@@ -1,7 +1,8 @@
 'use strict';
 // The game in headless Chromium, against the script player on the same moves: the frames
 // outside the score's text, the end of a game with its name and leaderboard, saved files byte
-// for byte, the list kept across reloads and shared by two tabs, and a damaged file refused.
+// for byte, the list kept across reloads and shared by two tabs, a damaged file refused, and the
+// language the page speaks.
 const assert = require('node:assert/strict');
 const fs = require('fs');
 const path = require('path');
@@ -226,4 +227,54 @@ test('the help opens in a new tab; Esc ends the game and the page offers to star
   await page.waitForSelector('#ended:not([hidden])');
   assert.equal(await page.$('canvas.frame'), null);
   await page.close();
+});
+
+// The page's words as a player meets them: the menu bar's titles, a dialog and the ended panel.
+async function pageWords(page) {
+  const menus = await page.$$eval('.menu-title', (titles) => titles.map((t) => t.textContent));
+  await h.chooseMenu(page, h.IDS.leaderboard);
+  const list = await h.topDialog(page);
+  const ok = await page.$eval('dialog[open] button.default', (button) => button.textContent);
+  await h.pressButton(page, ok);
+  await h.chooseMenu(page, h.IDS.exit);
+  await page.waitForSelector('#ended:not([hidden])');
+  const ended = await page.$eval('#ended', (panel) => panel.innerText.replace(/\s+/g, ' ').trim());
+  const lang = await page.evaluate(() => document.documentElement.lang);
+  await page.close();
+  return {menus, title: list.title, row: list.rows[0], ok, ended, lang};
+}
+
+// Makes a page's browser name these languages (navigator.languages) before its scripts run.
+const speaking = (languages) => async (page) => {
+  const client = await page.createCDPSession();
+  await client.send('Network.setUserAgentOverride',
+                    {userAgent: await session.browser.userAgent(), acceptLanguage: languages});
+};
+
+test('the page speaks ?lang=, else the browser\'s language, else Chinese', async () => {
+  const chinese = {
+    menus: ['游戏(G)', '帮助(H)'], title: '排行榜', row: '01 | 佚名 | 0', ok: '确定',
+    ended: '游戏已退出，排行榜已保存。 重新开始', lang: 'zh-CN',
+  };
+  const english = {
+    menus: ['Game', 'Help'], title: 'Leaderboard', row: '01 | Anonymous | 0', ok: 'OK',
+    ended: 'The game has ended, and the leaderboard is saved. Start again', lang: 'en',
+  };
+  // Each page in a context of its own: a list of ten default rows, whatever the others wrote.
+  const words = async (options) => {
+    const context = await session.browser.createBrowserContext();
+    const seen = await pageWords(await h.openGame(session, 10, {context, ...options}));
+    await context.close();
+    return seen;
+  };
+  assert.deepEqual(await words({}), chinese, 'a French browser');
+  assert.deepEqual(await words({query: '&lang=en'}), english);
+  assert.deepEqual(await words({prepare: speaking('de-DE,en-GB,en')}), english,
+                   'the first of the browser\'s languages the game has');
+  assert.deepEqual(await words({prepare: speaking('en-GB,en'), query: '&lang=zh_CN'}), chinese,
+                   '?lang= first');
+  // Without scripts the page says what it needs in every language.
+  const html = fs.readFileSync(path.join(h.WEB_DIR, 'index.html'), 'utf8');
+  assert.match(html, /<p lang="zh-CN">这个游戏需要 JavaScript 和 WebAssembly。<\/p>/);
+  assert.match(html, /<p lang="en">This game needs JavaScript and WebAssembly.<\/p>/);
 });
