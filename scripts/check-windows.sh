@@ -77,19 +77,25 @@ started=$(now)
   >"$work/wine.log" 2>&1 &
 game_pid=$!
 geometry=""
+window_geometry() {
+  xwininfo -root -tree 2>/dev/null | grep -oE '"Vandrel": \("vandrel.exe"[^)]*\)  [0-9]+x[0-9]+\+[0-9]+\+[0-9]+' | grep -oE '[0-9]+x[0-9]+\+[0-9]+\+[0-9]+$' || true
+}
 for _ in $(seq 1 300); do
-  geometry=$(xwininfo -root -tree 2>/dev/null | grep -oE '"Vandrel": \("vandrel.exe"[^)]*\)  [0-9]+x[0-9]+\+[0-9]+\+[0-9]+' | grep -oE '[0-9]+x[0-9]+\+[0-9]+\+[0-9]+$' || true)
+  geometry=$(window_geometry)
   [[ -n $geometry ]] && break
   sleep 0.1
 done
 [[ -n $geometry ]] || fail "the game window did not appear"
 echo "window after $(ms_since "$started") ms ($geometry)"
+# A window seen at once may not have its menu yet (on a busy machine): its size is read again
+# once it has settled.
+sleep 1
+geometry=$(window_geometry)
 
 # The client area: 479 x 458 at the bottom of the window, inside its frame.
 IFS='x+' read -r width height left top <<<"$geometry"
 border=$(((width - 479) / 2))
 client="479x458+$((left + border))+$((top + height - 458 - border))"
-sleep 1
 shoot() { import -window root -crop "$client" +repage "$work/$1.png"; }
 # The score's text is drawn by each system's own fonts: it is left out of the comparison.
 differing() {
