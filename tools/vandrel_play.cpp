@@ -13,6 +13,7 @@
 #include "app/game_dlg.h"
 #include "storage/score_text.h"
 #include "res/resource_ids.h"
+#include "platform/file_size_limit.h"
 #include "platform/program_path.h"
 #include "platform/scripted/scripted_framework.h"
 #include "tools/offscreen_text.h"
@@ -59,6 +60,11 @@ class ScriptPlayer {
   // Runs one line; false with `error` set when the line is not understood.
   bool Run(const std::string& line, std::string& error);
   bool Closed() const { return m_closed; }
+  // The end of the script: leaderboard changes that wait for another game's lock are written
+  // now, as the game writes them when its window goes.
+  void Finish() {
+    if (!m_closed && m_dialog.LeaderboardWaiting()) m_dialog.WriteLeaderboard();
+  }
   // A box or dialog that opened with no answer queued for it, if any.
   std::string TakeError() {
     if (m_framework.errors.empty()) return {};
@@ -258,6 +264,7 @@ void ScriptPlayer::PrintTimers() {
 }  // namespace
 
 int main(int, char** argv) {
+  IgnoreFileSizeLimitSignal();
   const std::string self = RunningProgramPath();
   ScriptPlayer player(self.empty() ? std::filesystem::absolute(argv[0])
                                    : std::filesystem::path(std::u8string(self.begin(), self.end())));
@@ -276,6 +283,12 @@ int main(int, char** argv) {
       std::cerr << "line " << number << ": " << error << "\n";
       return 1;
     }
+  }
+  player.Finish();
+  const std::string error = player.TakeError();
+  if (!error.empty()) {
+    std::cerr << "end of script: " << error << "\n";
+    return 1;
   }
   return 0;
 }

@@ -11,6 +11,7 @@
 
 #include "app/command_line.h"
 #include "app/game_app.h"
+#include "platform/file_size_limit.h"
 #include "platform/qt/accessibility_start.h"
 #include "platform/qt/app_icon_qt.h"
 #include "platform/qt/close_on_signals.h"
@@ -39,6 +40,7 @@ auto StartEarly(Make make) {
 
 int main(int argc, char* argv[]) {
   MarkStartupStage("main");
+  IgnoreFileSizeLimitSignal();
   const CommandLine line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
   if (const std::optional<int> status = AnswerCommandLine(line, std::cout, std::cerr)) {
     return *status;
