@@ -110,8 +110,8 @@ class CGameDlg : public CDialog {
   // that still cannot be written are lost with the window: the player is told, once a run.
   void WriteLeaderboard();
   // Makes one change to the leaderboard (a new entry, or a clear) and writes it at once. The
-  // window never waits for the lock: while another game holds it, LeaderboardTimer writes the
-  // change as soon as it is free. When the file cannot be written the player is told, once a
+  // window waits for the lock no longer than a player can notice: while another game holds
+  // it, LeaderboardTimer writes the change as soon as it is free. When the file cannot be written the player is told, once a
   // run, and the change waits for the next write.
   void ChangeLeaderboard(const LeaderboardEdit& edit);
   // LeaderboardTimer: writes the waiting changes if the lock is free now.

@@ -93,13 +93,25 @@ int CreateTemporaryIn(const std::string& folder, mode_t mode, std::string& tempP
   return -1;
 }
 
-// Gives the new file what the old one had: its owner where the system allows, and its
-// permission bits.
+// Gives the new file what the old one had: its owner where the system allows (else at least
+// its group, which a member may give, so a file that players of one group share stays theirs),
+// and its permission bits.
 bool TakeOverAttributes(int fd, const struct stat& old) {
-  if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) {
-    [[maybe_unused]] const int ignored = ::fchown(fd, old.st_uid, old.st_gid);
+  if ((old.st_uid != ::geteuid() || old.st_gid != ::getegid()) &&
+      ::fchown(fd, old.st_uid, old.st_gid) != 0) {
+    [[maybe_unused]] const int ignored = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
   }
   return ::fchmod(fd, old.st_mode & 0777) == 0;
+}
+
+// Whether this process may rename a new file over the one described by status in folder: a
+// folder with the sticky bit (as /tmp) lets only the file's or the folder's owner do that.
+bool MayRenameOver(const std::string& folder, const struct stat& status) {
+  struct stat folderStatus{};
+  if (::stat(folder.c_str(), &folderStatus) != 0) return false;
+  const uid_t self = ::geteuid();
+  return (folderStatus.st_mode & S_ISVTX) == 0 || self == 0 || status.st_uid == self ||
+         folderStatus.st_uid == self;
 }
 
 void SyncFolder(const std::string& folder) {
@@ -131,16 +143,6 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   }
   SyncFolder(folder);
   return true;
-}
-
-// Whether this process may rename a new file over the one described by status in folder: a
-// folder with the sticky bit (as /tmp) lets only the file's or the folder's owner do that.
-bool MayRenameOver(const std::string& folder, const struct stat& status) {
-  struct stat folderStatus{};
-  if (::stat(folder.c_str(), &folderStatus) != 0) return false;
-  const uid_t self = ::geteuid();
-  return (folderStatus.st_mode & S_ISVTX) == 0 || self == 0 || status.st_uid == self ||
-         folderStatus.st_uid == self;
 }
 
 bool CanReplaceFile(const std::string& path) {
