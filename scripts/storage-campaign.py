@@ -102,6 +102,11 @@ def read_list(path):
     return True, entries
 
 
+def saved_game_whole(data):
+    """Whether data is a whole saved game: a header, then 256 records each closed by CR LF."""
+    return data.startswith(b"[") and data.endswith(b"\r\n") and data.count(b"\r\n") == 256
+
+
 def lost_entries(before, after):
     """Entries of `before` missing from `after` that no better entry can have pushed out."""
     lowest = min((score for _, score in after), default=None)
@@ -147,8 +152,8 @@ def kills_campaign(args, users):
     started = time.monotonic()
     start_player(player, users[0], script(1000), data).wait()
     run_time = time.monotonic() - started
-    counts = dict(kills=0, finished=0, beside_changed=0, saved_changed=0, list_cut=0,
-                  entries_lost=0, temporaries_seen=0, failed_runs=0)
+    counts = dict(kills=0, finished=0, beside_changed=0, beside_cut=0, saved_changed=0,
+                  saved_cut=0, list_cut=0, entries_lost=0, temporaries_seen=0, failed_runs=0)
     _, before = read_list(data_list)
     score = 2000
     rng = random.Random(args.seed)
@@ -166,7 +171,9 @@ def kills_campaign(args, users):
             counts["failed_runs"] += 1
             print("player failed:", process.stderr.read().decode(errors="replace").strip())
         counts["beside_changed"] += beside.read_bytes() != beside_bytes
+        counts["beside_cut"] += not read_list(beside)[0]
         counts["saved_changed"] += saved.read_bytes() != saved_bytes
+        counts["saved_cut"] += not saved_game_whole(saved.read_bytes())
         whole, after = read_list(data_list)
         if not whole:
             counts["list_cut"] += 1
@@ -182,7 +189,8 @@ def kills_campaign(args, users):
     folder.chmod(0o755)
     print(f"one whole run takes {run_time:.2f} s; kills fell uniformly in 0..{run_time * 1.1:.2f} s")
     print(f"final list in the data folder: {before}")
-    report(counts, ("beside_changed", "saved_changed", "list_cut", "entries_lost", "failed_runs"))
+    report(counts, ("beside_changed", "beside_cut", "saved_changed", "saved_cut", "list_cut",
+                    "entries_lost", "failed_runs"))
     if not args.keep:
         shutil.rmtree(work)
 

@@ -42,7 +42,7 @@ void SplitLines(std::string_view bytes, ListLines& lines) {
   lines.clean = lines.text.size() == bytes.size();
   std::string_view rest = lines.text;
   while (!rest.empty()) {
-    const std::size_t end = std::min(rest.find('\n'), rest.find('\r'));
+    const std::size_t end = rest.find_first_of("\r\n");
     lines.line.push_back(rest.substr(0, end));
     if (end == std::string_view::npos) break;
     const bool crLf = rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n';
