@@ -7,7 +7,7 @@ end on the leaderboard (the worked example, with its score changed so that every
   kills  Games that save and enter scores from a folder that cannot be written although its
          files can (the list then lives in the data folder), killed with SIGKILL at random
          moments. After every kill: are the saved game and the list beside the program
-         untouched, is the list in the data folder whole, and is every entry that it held
+         untouched and whole, is the list in use whole, and is every entry that it held
          before still there unless better ones pushed it out?
   users  Two users share a game folder (mode 0777, list.txt mode 0666, both with umask 077)
          and enter four scores each at the same time, round after round. After every round:
@@ -154,7 +154,9 @@ def kills_campaign(args, users):
     run_time = time.monotonic() - started
     counts = dict(kills=0, finished=0, beside_changed=0, beside_cut=0, saved_changed=0,
                   saved_cut=0, list_cut=0, entries_lost=0, temporaries_seen=0, failed_runs=0)
-    _, before = read_list(data_list)
+    # The list the player keeps: in the data folder, or (a player that writes in place) beside.
+    in_use = lambda: data_list if data_list.exists() else beside
+    _, before = read_list(in_use())
     score = 2000
     rng = random.Random(args.seed)
     while counts["kills"] < args.kills:
@@ -174,21 +176,21 @@ def kills_campaign(args, users):
         counts["beside_cut"] += not read_list(beside)[0]
         counts["saved_changed"] += saved.read_bytes() != saved_bytes
         counts["saved_cut"] += not saved_game_whole(saved.read_bytes())
-        whole, after = read_list(data_list)
+        whole, after = read_list(in_use())
         if not whole:
             counts["list_cut"] += 1
-            print("list in the data folder cut:", data_list.read_bytes()[:80])
+            print("list cut:", in_use().read_bytes()[:80])
             continue
         lost = lost_entries(before, after)
         if lost:
             print("entries lost:", lost)
         counts["entries_lost"] += len(lost)
-        counts["temporaries_seen"] += sum(1 for p in data_list.parent.iterdir()
+        counts["temporaries_seen"] += sum(1 for p in in_use().parent.iterdir()
                                           if p.name.startswith(".vandrel-"))
         before = after
     folder.chmod(0o755)
     print(f"one whole run takes {run_time:.2f} s; kills fell uniformly in 0..{run_time * 1.1:.2f} s")
-    print(f"final list in the data folder: {before}")
+    print(f"final list ({in_use()}): {before}")
     report(counts, ("beside_changed", "beside_cut", "saved_changed", "saved_cut", "list_cut",
                     "entries_lost", "failed_runs"))
     if not args.keep:
