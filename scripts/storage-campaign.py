@@ -188,13 +188,13 @@ def kills_campaign(args, users):
         counts["temporaries_seen"] += sum(1 for p in in_use().parent.iterdir()
                                           if p.name.startswith(".vandrel-"))
         before = after
-    folder.chmod(0o755)
     print(f"one whole run takes {run_time:.2f} s; kills fell uniformly in 0..{run_time * 1.1:.2f} s")
     print(f"final list ({in_use()}): {before}")
-    report(counts, ("beside_changed", "beside_cut", "saved_changed", "saved_cut", "list_cut",
-                    "entries_lost", "failed_runs"))
+    folder.chmod(0o755)
     if not args.keep:
         shutil.rmtree(work)
+    report(counts, ("beside_changed", "beside_cut", "saved_changed", "saved_cut", "list_cut",
+                    "entries_lost", "failed_runs"))
 
 
 def users_campaign(args, users):
@@ -250,9 +250,9 @@ def users_campaign(args, users):
         status = lock.stat()
         print(f"lock file: mode {status.st_mode & 0o777:o}, owner uid {status.st_uid}")
     print(f"final list: {board}")
-    report(counts, ("entries_lost", "list_cut", "failed_runs", "fallbacks"))
     if not args.keep:
         shutil.rmtree(work)
+    report(counts, ("entries_lost", "list_cut", "failed_runs", "fallbacks"))
 
 
 def report(counts, bad):
