@@ -6,10 +6,12 @@
 #include <iostream>
 #include <string>
 
+#include "platform/file_size_limit.h"
 #include "platform/program_path.h"
 #include "tools/script_player.h"
 
 int main(int, char** argv) {
+  IgnoreFileSizeLimitSignal();
   const std::string self = RunningProgramPath();
   ScriptPlayer player(self.empty() ? std::filesystem::absolute(argv[0])
                                    : std::filesystem::path(std::u8string(self.begin(), self.end())));
@@ -28,6 +30,12 @@ int main(int, char** argv) {
       std::cerr << "line " << number << ": " << error << "\n";
       return 1;
     }
+  }
+  player.Finish();
+  const std::string error = player.TakeError();
+  if (!error.empty()) {
+    std::cerr << "end of script: " << error << "\n";
+    return 1;
   }
   return 0;
 }
