@@ -23,14 +23,16 @@ function temporaryFolder(prefix) {
 }
 
 // A browser with a profile of its own; problems() lists every console error and page error.
-async function startBrowser() {
+// extraArguments go to Chromium as well.
+async function startBrowser(extraArguments = []) {
   const served = await serve(WEB_DIR);
   const profile = temporaryFolder('vandrel-chromium-');
   const browser = await puppeteer.launch({
     executablePath: CHROMIUM,
     userDataDir: profile,
     args: ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-           '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+           '--disable-background-networking', '--disable-component-update', '--disable-sync',
+           ...extraArguments],
   });
   const problems = [];
   return {
