@@ -1,7 +1,8 @@
 # Fails when a file of the source tree still names a placeholder address where a real one (or
 # none at all) belongs: the documentation domains "example" dot "org" and dot "com", and the
 # reverse-DNS prefix "org" dot "example" of a made-up application id. Build and package
-# folders (build*/, dist/, .cache/) and the repository's own .git/ are passed over.
+# folders (build*/, dist/, .cache/), the repository's own .git/ and the packages npm installs
+# for the browser tests (node_modules/) are passed over.
 # Run as: cmake -DROOT=<source folder> -P check_placeholders.cmake
 cmake_minimum_required(VERSION 3.22)
 
@@ -16,6 +17,7 @@ foreach(entry ${entries})
     continue()
   elseif(IS_DIRECTORY ${ROOT}/${entry})
     file(GLOB_RECURSE inside RELATIVE ${ROOT} ${ROOT}/${entry}/*)
+    list(FILTER inside EXCLUDE REGEX "(^|/)node_modules/")
     list(APPEND files ${inside})
   else()
     list(APPEND files ${entry})
