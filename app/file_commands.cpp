@@ -11,6 +11,9 @@ constexpr const char* SAVED_GAME_EXTENSION = "flm";
 // After the file type's name, its pattern and the end of the filter list.
 constexpr const char* SAVED_GAME_PATTERN = "|*.flm||";
 
+// Another game holds the lock for milliseconds; as the window goes, a write waits this long.
+constexpr int CLOSING_LOCK_WAIT_MS = 3000;
+
 // Runs the saved-game file dialog (both commands use the same settings); true with path set
 // when the player chose a file.
 bool ChooseSavedGame(CGameDlg& owner, bool open, std::string& path) {
@@ -71,11 +74,47 @@ bool CGameDlg::LoadGame(const std::string& path) {
 void CGameDlg::ReadLeaderboard() { m_leaderboardStore.Read(GetProgramDir(GetFramework()), m_leaderboard); }
 
 void CGameDlg::WriteLeaderboard() {
-  m_leaderboardStore.Write(GetProgramDir(GetFramework()), m_leaderboard);
+  KillTimer(LeaderboardTimer);
+  m_leaderboardStore.Write(GetProgramDir(GetFramework()), m_leaderboard, CLOSING_LOCK_WAIT_MS);
+  if (m_leaderboardStore.Waiting()) TellLeaderboardNotSaved(true);
 }
 
 void CGameDlg::ChangeLeaderboard(const LeaderboardEdit& edit) {
-  m_leaderboardStore.Change(GetProgramDir(GetFramework()), edit, m_leaderboard);
+  FollowLeaderboardWrite(
+      m_leaderboardStore.Change(GetProgramDir(GetFramework()), edit, m_leaderboard));
+}
+
+void CGameDlg::RetryLeaderboard() {
+  if (!m_leaderboardStore.Waiting()) {
+    KillTimer(LeaderboardTimer);
+    return;
+  }
+  FollowLeaderboardWrite(m_leaderboardStore.Write(GetProgramDir(GetFramework()), m_leaderboard, 0));
+}
+
+void CGameDlg::FollowLeaderboardWrite(LeaderboardWrite outcome) {
+  if (outcome == LeaderboardWrite::Busy) {
+    SetTimer(LeaderboardTimer, LEADERBOARD_RETRY_MS);
+    return;
+  }
+  KillTimer(LeaderboardTimer);
+  if (outcome == LeaderboardWrite::Failed) TellLeaderboardNotSaved(false);
+}
+
+// A box as the window goes runs a message loop of its own: with the timers still running, a
+// water step could end the game and open the name dialog on a closing window.
+void CGameDlg::TellLeaderboardNotSaved(bool closing) {
+  if (m_leaderboardFailureTold) return;
+  m_leaderboardFailureTold = true;
+  if (!closing) {
+    MessageBox(Text(TEXT_BOX_LIST_NOT_SAVED), Text(TEXT_CAPTION_ERROR), MB_OK | MB_ICONERROR);
+    return;
+  }
+  for (int timer : {WaterTimer, HoverTimer, AnimationTimer, StartUpFileTimer, LeaderboardTimer}) {
+    KillTimer(timer);
+  }
+  GetFramework().MessageBox(nullptr, Text(TEXT_BOX_LIST_NOT_SAVED), Text(TEXT_CAPTION_ERROR),
+                            MB_OK | MB_ICONERROR);
 }
 
 void CGameDlg::OpenStartUpFile() {

@@ -10,10 +10,12 @@
 
 #include "app/command_line.h"
 #include "app/language_choice.h"
+#include "platform/file_size_limit.h"
 #include "platform/program_path.h"
 #include "tools/script_player.h"
 
 int main(int argc, char** argv) {
+  IgnoreFileSizeLimitSignal();
   const CommandLine line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
   if (line.action != CommandLine::Action::Play || line.seed || !line.file.empty()) {
     std::cerr << "usage: vandrel-play [--lang CODE] < SCRIPT\n";
@@ -38,6 +40,12 @@ int main(int argc, char** argv) {
       std::cerr << "line " << number << ": " << error << "\n";
       return 1;
     }
+  }
+  player.Finish();
+  const std::string error = player.TakeError();
+  if (!error.empty()) {
+    std::cerr << "end of script: " << error << "\n";
+    return 1;
   }
   return 0;
 }

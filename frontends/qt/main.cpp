@@ -21,6 +21,7 @@
 #include "frontends/qt/qt_translations.h"
 #include "frontends/qt/startup_report.h"
 #include "frontends/qt/quiet_event_loop.h"
+#include "platform/file_size_limit.h"
 #include "res/dialog_templates.h"
 #include "view/view_pixels.h"
 
@@ -41,6 +42,7 @@ auto StartEarly(Make make) {
 
 int main(int argc, char* argv[]) {
   MarkStartupStage("main");
+  IgnoreFileSizeLimitSignal();
   const CommandLine line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
   if (const std::optional<int> status = AnswerCommandLine(line, std::cout, std::cerr)) {
     return *status;

@@ -23,7 +23,8 @@ function temporaryFolder(prefix) {
 }
 
 // A browser with a profile of its own; problems() lists every console error and page error.
-async function startBrowser() {
+// extraArguments go to Chromium as well.
+async function startBrowser(extraArguments = []) {
   const served = await serve(WEB_DIR);
   const profile = temporaryFolder('vandrel-chromium-');
   const browser = await puppeteer.launch({
@@ -33,7 +34,7 @@ async function startBrowser() {
     // Chinese, the game's own language, as where nothing names a language the game has.
     args: ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
            '--disable-background-networking', '--disable-component-update', '--disable-sync',
-           '--accept-lang=fr-FR'],
+           '--accept-lang=fr-FR', ...extraArguments],
   });
   const problems = [];
   return {
