@@ -23,11 +23,9 @@ struct MenuPopup {
   std::span<const MenuItem> items;
 };
 
+// The game window's menu in the language of this run (res/catalogue.h).
 std::span<const MenuPopup> GameMenu();
 // The menu resource with this id; empty for an unknown id.
 std::span<const MenuPopup> FindMenu(int id);
 // The keys without a menu item that belong with the menu resource with this id.
 std::span<const CommandKey> FindCommandKeys(int menuId);
-
-// The string of string resource 101, the system-menu About item.
-inline constexpr std::string_view ABOUT_MENU_TEXT = "关于 Flumora(&A)...";

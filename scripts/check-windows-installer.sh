@@ -2,9 +2,12 @@
 # Tries the Windows installer under Wine, in a Wine prefix of its own that goes at the end:
 # for the current user (/S) and then for everyone (/S /ALLUSERS), it installs silently, checks
 # the files, the Start-menu entry and what it starts, the .flm file type and the Add/Remove
-# Programs entry, starts the installed programs, then runs the uninstaller as Add/Remove Programs
-# would (silently) and checks that all it installed is gone, while the player's list in
-# %APPDATA%\Vandrel and a file the player left in the program's folder stay. Needs no display.
+# Programs entry (name, version, publisher, size), starts the installed programs, then runs the
+# uninstaller as Add/Remove Programs would (silently) and checks that all it installed is gone,
+# while the player's list in %APPDATA%\Vandrel and a file the player left in the program's
+# folder stay. Last, it installs into a folder of the player's choice and then installs again
+# over it without naming a folder, as an update would: the second lands in the same folder
+# and the player's list survives. Needs no display.
 # Usage: scripts/check-windows-installer.sh [SETUP.exe]   (default: the one in dist/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,6 +15,8 @@ cd "$(dirname "$0")/.."
 setup=${1:-$(ls dist/vandrel-*-windows-x64-setup.exe 2>/dev/null | head -n 1)}
 [[ -f "$setup" ]] || { echo "no installer to check: run scripts/package.sh first" >&2; exit 1; }
 setup=$(realpath "$setup")
+version=$(basename "$setup" | sed -n 's/^vandrel-\([0-9.]*\)-windows-x64-setup\.exe$/\1/p')
+[[ -n $version ]] || { echo "no version in the installer's name $setup" >&2; exit 1; }
 scripts/install-deps.sh --no-qt --windows-packaging
 
 work=$(mktemp -d /tmp/vandrel-installer-XXXXXX)
@@ -40,6 +45,23 @@ reg_value() {
 }
 reg_exists() { wine reg query "$1" >/dev/null 2>&1; }
 
+# The value of an entry of a program's version resource (what Explorer shows in its
+# Properties): the UTF-16 string that follows the entry's name.
+version_entry() { strings -el -n 2 "$1" | grep -A1 -x "$2" | sed -n 2p; }
+
+check_version_resources() {
+  local exe
+  for exe in vandrel vandrel-play; do
+    [[ $(version_entry "$1/$exe.exe" FileVersion) == "$version" &&
+       $(version_entry "$1/$exe.exe" ProductVersion) == "$version" &&
+       $(version_entry "$1/$exe.exe" ProductName) == Vandrel &&
+       $(version_entry "$1/$exe.exe" OriginalFilename) == "$exe.exe" &&
+       $(version_entry "$1/$exe.exe" LegalCopyright) == "Copyright (C) "*"; MIT licence" &&
+       -n $(version_entry "$1/$exe.exe" FileDescription) ]] ||
+      fail "$exe.exe has no version resource of version $version"
+  done
+}
+
 check_mode() {
   local label=$1 switch=$2 root=$3 folder=$4 menu=$5
   local dir classes="$root\\Software\\Classes"
@@ -57,10 +79,11 @@ check_mode() {
 
   local file
   for file in bin/vandrel.exe bin/vandrel-play.exe share/vandrel/help/instructions.html \
-              share/vandrel/help/contact.html README.md uninstall.exe; do
+              share/vandrel/help/contact.html README.md LICENSE.txt NOTICE.txt uninstall.exe; do
     [[ -f "$dir/$file" ]] || fail "$folder is missing $file"
   done
   ls "$dir"/share/vandrel/help/pictures/*.png >/dev/null 2>&1 || fail "the help pictures are missing"
+  check_version_resources "$dir/bin"
   local link
   link="$(unix "$menu")/Vandrel.lnk"
   [[ -f $link ]] || fail "no Start-menu entry in $menu"
@@ -77,11 +100,17 @@ check_mode() {
     fail "a saved game does not open in $game"
   [[ $(reg_value "$uninstall" DisplayName) == Vandrel ]] || fail "not in Add/Remove Programs"
   [[ $(reg_value "$uninstall" InstallLocation) == "$folder" ]] || fail "wrong InstallLocation"
+  [[ $(reg_value "$uninstall" DisplayVersion) == "$version" ]] || fail "wrong DisplayVersion"
+  [[ -n $(reg_value "$uninstall" Publisher) ]] || fail "no Publisher"
+  local size
+  size=$(reg_value "$uninstall" EstimatedSize)
+  ((size > 1000)) || fail "EstimatedSize is $size KiB"
   local quiet
   quiet=$(reg_value "$uninstall" QuietUninstallString)
   [[ $quiet == "\"$folder\\uninstall.exe\" /S "* ]] || fail "wrong QuietUninstallString: $quiet"
   ! reg_exists "$other\\Software\\Classes\\Vandrel.SavedGame" || fail "$other was written as well"
-  echo "   files, Start-menu entry, .flm type and Add/Remove Programs entry are there"
+  echo "   files, version resources, Start-menu entry, .flm type and Add/Remove Programs entry" \
+    "are there"
 
   local status=0
   timeout 60 wine "$game" --version >/dev/null 2>&1 || status=$?
@@ -121,8 +150,36 @@ check_mode() {
   echo "   all it installed is gone; the player's list and note stay"
 }
 
+# An update: installing again over an install in a folder of the player's choice, without
+# naming the folder, lands in that folder and leaves the player's list alone.
+check_install_over() {
+  local folder='C:\Games\Vandrel' dir list t0
+  local uninstall='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vandrel'
+  dir=$(unix "$folder")
+  list="$(unix "$roaming_data")/Vandrel/list.txt"
+  echo "-- install into $folder, then again over it: $setup /S"
+  t0=$(date +%s)
+  wine "$setup" /S "/D=$folder" || fail "the installer failed ($?)"
+  wineserver -w
+  mkdir -p "$(dirname "$list")"
+  echo "a player's list" >"$list"
+  wine "$setup" /S || fail "the second install failed ($?)"
+  wineserver -w
+  [[ -f "$dir/bin/vandrel.exe" ]] || fail "the second install left $folder"
+  [[ ! -e $(unix "$local_data\\Programs\\Vandrel") ]] ||
+    fail "the second install went to the default folder instead of $folder"
+  [[ $(reg_value "$uninstall" InstallLocation) == "$folder" ]] || fail "wrong InstallLocation"
+  [[ $(cat "$list") == "a player's list" ]] || fail "the player's list did not survive"
+  wine "$dir/uninstall.exe" /S /CURRENTUSER || fail "the uninstaller failed ($?)"
+  wineserver -w
+  [[ ! -e $dir ]] || fail "the uninstaller left $folder"
+  rm -r "$(dirname "$list")"
+  echo "   the second install went to $folder as well, the list survived ($(($(date +%s) - t0)) s)"
+}
+
 check_mode "the current user" "" HKCU "$local_data\\Programs\\Vandrel" \
   "$roaming_data\\Microsoft\\Windows\\Start Menu\\Programs"
 check_mode "everyone" /ALLUSERS HKLM "$program_files\\Vandrel" \
   "$program_data\\Microsoft\\Windows\\Start Menu\\Programs"
+check_install_over
 echo "check-windows-installer: passed in $(($(date +%s) - started)) s"

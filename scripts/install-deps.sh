@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, only those that are missing.
 # Usage: scripts/install-deps.sh [--no-qt] [--desktop-tools] [--packaging] [--windows]
-#                              [--windows-packaging]
+#                              [--windows-packaging] [--web] [--web-tests]
 #   --no-qt          only what the headless core needs
 #   --desktop-tools  also what looking at and driving the real window needs (xwininfo,
 #                    ImageMagick, xdotool)
@@ -12,6 +12,9 @@
 #                    Chinese font and the locale data the check compiles zh_CN.UTF-8 from)
 #   --windows-packaging  also what making the Windows zip and installer and trying the
 #                    installer under Wine needs
+#   --web            also what building the browser program needs (Emscripten, the font and
+#                    the font subsetter)
+#   --web-tests      also what testing the browser program needs (Chromium)
 set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev)
@@ -23,9 +26,11 @@ for option in "$@"; do
     --packaging) packages+=(dpkg-dev file binutils lintian appstream desktop-file-utils
                             shared-mime-info xdotool qt6-qpa-plugins qt6-translations-l10n) ;;
     --windows-packaging) packages+=(nsis zip wine wine64 binutils) ;;
+    --web) packages+=(emscripten fonts-wqy-zenhei fonttools) ;;
+    --web-tests) packages+=(chromium) ;;
     --windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth xfonts-base
                           fonts-wqy-zenhei locales imagemagick x11-utils xdotool) ;;
-    *) echo "usage: $0 [--no-qt] [--desktop-tools] [--packaging] [--windows] [--windows-packaging]" >&2; exit 2 ;;
+    *) echo "usage: $0 [--no-qt] [--desktop-tools] [--packaging] [--windows] [--windows-packaging] [--web] [--web-tests]" >&2; exit 2 ;;
   esac
 done
 if ((with_qt)); then

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test; then builds the core with
 # AddressSanitizer and UndefinedBehaviorSanitizer and runs its tests again, and gives the file
-# readers' fuzz targets a short run; builds the Debian package and checks it; last it
+# readers' fuzz targets a short run; builds the Debian package and checks it; then it
 # cross-builds the Windows program and checks it under Wine (core tests, and the window on a
-# private display), makes the Windows zip and installer and installs and removes it under Wine.
-# Exits non-zero when anything fails.
+# private display), makes the Windows zip and installer and installs and removes it under Wine;
+# last it builds the browser program with Emscripten, tests it in headless Chromium and packs
+# it. Exits non-zero when anything fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -65,8 +66,14 @@ scripts/package-windows.sh
 scripts/check-windows-installer.sh dist/vandrel-*-windows-x64-setup.exe
 echo "Windows steps: $((SECONDS - windows_started)) s"
 
+echo "== Browser program: built with Emscripten, tested in headless Chromium (build-web/)"
+web_started=$SECONDS
+scripts/test-web.sh
+scripts/package-web.sh build-web dist
+echo "Browser steps: $((SECONDS - web_started)) s"
+
 # One closing line for the whole run: test programs of the three builds, the fuzz runs, the
-# package check, the window check and the installer check under Wine.
+# package check, the window check and the installer check under Wine, and the browser tests.
 programs=$(grep -oE 'tests passed, 0 tests failed out of [0-9]+' "$log" |
   awk '{ sum += $NF } END { print sum + 0 }')
-echo "all: $((programs + 5)) passed, 0 failed"
+echo "all: $((programs + 6)) passed, 0 failed"

@@ -26,8 +26,10 @@ InstallLayout FindInstallLayout(std::string_view programDir) {
   const std::filesystem::path program = PathOfUtf8(programDir.empty() ? std::string_view(".") : programDir);
   if (HoldsHelp(program)) return {std::string(programDir), false};
   // The program's path comes from the system with every link resolved, so its folder's ".."
-  // can be taken away by the text alone.
-  const std::filesystem::path shared = (program / ".." / "share" / "vandrel").lexically_normal();
-  if (HoldsHelp(shared)) return {Utf8OfPath(shared / ""), true};
+  // can be taken away by the text alone. Debian keeps a game's data in share/games.
+  for (const char* data : {"share/games/vandrel", "share/vandrel"}) {
+    const std::filesystem::path shared = (program / ".." / data).lexically_normal();
+    if (HoldsHelp(shared)) return {Utf8OfPath(shared / ""), true};
+  }
   return {std::string(programDir), false};
 }

@@ -2,7 +2,28 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
+#include <string>
 #include <system_error>
+
+namespace {
+
+// The number written in [first, last), read whole; false when it is not one number.
+bool ParseNumber(const char* first, const char* last, double& value) {
+#if defined(__EMSCRIPTEN__)
+  // The browser's C++ library has no from_chars for floating point; its C library reads '.' as
+  // the decimal point whatever the locale, as from_chars does.
+  const std::string text(first, last);
+  char* end = nullptr;
+  value = std::strtod(text.c_str(), &end);
+  return !text.empty() && end == text.c_str() + text.size();
+#else
+  const auto [ptr, ec] = std::from_chars(first, last, value);
+  return ec == std::errc() && ptr == last;
+#endif
+}
+
+}  // namespace
 
 bool TextScanner::Expect(char c) {
   if (AtEnd() || m_text[m_pos] != c) return false;
@@ -62,8 +83,9 @@ bool TextScanner::ReadNumber(double& value) {
   // from_chars takes no plus sign; it parses the same text without it.
   const std::size_t first = plus ? m_pos + 1 : m_pos;
   double parsed = 0.0;
-  const auto [ptr, ec] = std::from_chars(m_text.data() + first, m_text.data() + end, parsed);
-  if (ec != std::errc() || ptr != m_text.data() + end || !std::isfinite(parsed)) return false;
+  if (!ParseNumber(m_text.data() + first, m_text.data() + end, parsed) || !std::isfinite(parsed)) {
+    return false;
+  }
   value = parsed;
   m_pos = end;
   return true;

@@ -1,11 +1,11 @@
 #include "view/game_view.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
-#include <cstdio>
+#include <cstring>
 #include <utility>
 
+#include "res/catalogue.h"
 #include "view/board_geometry.h"
 #include "model/piece_catalogue.h"
 #include "view/pipe_cell_draw.h"
@@ -22,7 +22,6 @@ constexpr const char* GAME_FONT_FACE = "黑体";
 constexpr int SCORE_FONT_HEIGHT = 24;
 
 constexpr COLORREF SCORE_COLOR = RGB(0, 0, 0);
-constexpr const char* SCORE_FORMAT = "分数 %.0lf";
 
 void CreateGameFont(CFont& font, int height) {
   font.CreateFont(height, 0, 0, 0, FW_BOLD, false, false, false, GB2312_CHARSET, 0, 0, 0,
@@ -140,12 +139,13 @@ void GameView::DrawQueueAndButtons(const GamePosition& game, bool overDiscard) {
 // The text is clipped to its rectangle, so drawing the same score over the same pixels there
 // gives the same pixels: the memo spares laying out the text again while the score stands.
 void GameView::DrawScore(double score) {
-  const auto key = std::bit_cast<std::uint64_t>(score);
+  // The score's bits are its key (std::bit_cast is not in every standard library we build with).
+  std::uint64_t key = 0;
+  static_assert(sizeof key == sizeof score);
+  std::memcpy(&key, &score, sizeof key);
   if (m_scoreMemo.Replay(m_bmpBack, SCORE_RECT, key)) return;
   m_scoreMemo.KeepBefore(m_bmpBack, SCORE_RECT, key);
-  // Large enough for every double printed without decimals, so nothing is ever cut off.
-  char text[400];
-  std::snprintf(text, sizeof text, SCORE_FORMAT, score);
+  const std::string text = TextWithScore(TEXT_SCORE, score);
   m_dcBack.SelectObject(&m_fonts[1]);
   m_dcBack.SetTextColor(SCORE_COLOR);
   m_dcBack.DrawText(text, SCORE_RECT, DT_RIGHT);

@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "platform/dialog.h"
-#include "frontends/qt/frame_diff.h"
+#include "platform/frame_diff.h"
 #include "frontends/qt/startup_report.h"
 
 namespace {

@@ -12,13 +12,6 @@ std::string DialogRecord::Describe() const {
 
 namespace {
 
-CRect ClientOf(int templateId) {
-  if (templateId == IDD_GAME) return CRect{0, 0, GAME_CLIENT_WIDTH, GAME_CLIENT_HEIGHT};
-  const DialogTemplate* t = FindDialogTemplate(templateId);
-  if (t == nullptr) return CRect{0, 0, 200, 100};
-  return CRect{0, 0, DialogUnitsToPixelsX(t->width), DialogUnitsToPixelsY(t->height)};
-}
-
 // The first edit field of a template: where a typed answer goes.
 int EditControlOf(int templateId) {
   const DialogTemplate* t = FindDialogTemplate(templateId);
@@ -35,7 +28,7 @@ ScriptedFramework::ScriptedFramework() = default;
 
 ScriptedPort& ScriptedFramework::Open(CDialog& dialog, bool runSetUp) {
   auto& port = m_ports[&dialog];
-  port = std::make_unique<ScriptedPort>(dialog.TemplateId(), ClientOf(dialog.TemplateId()));
+  port = std::make_unique<ScriptedPort>(dialog.TemplateId(), ClientAreaOf(dialog.TemplateId()));
   dialog.AttachPort(port.get());
   if (runSetUp) dialog.OnInitDialog();
   return *port;
@@ -87,14 +80,14 @@ int ScriptedFramework::RunModal(CDialog& dialog) {
   DialogRecord record{DialogRecord::Dialog, t ? std::string(t->title) : std::string(), {}, 0, {}};
   const int edit = EditControlOf(dialog.TemplateId());
   if (edit >= 0) record.text = port.GetItemText(edit);
-  if (ScriptedListView* list = port.FindListView(IDC_LIST)) record.rows = list->RowTexts();
+  if (ListModel* list = port.FindListView(IDC_LIST)) record.rows = list->RowTexts();
   Record(record);
 
   std::optional<ScriptedAnswer> answer = TakeAnswer("dialog \"" + record.title + "\"");
   if (answer) {
     for (int id : answer->pressFirst) dialog.OnButton(id);
     if (!answer->pressFirst.empty()) {
-      if (ScriptedListView* list = port.FindListView(IDC_LIST)) {
+      if (ListModel* list = port.FindListView(IDC_LIST)) {
         record.rows = list->RowTexts();
         Record(record);
       }

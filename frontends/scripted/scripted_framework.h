@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "frontends/scripted/recording_text_renderer.h"
-#include "frontends/scripted/scripted_list_view.h"
+#include "platform/list_model.h"
 #include "frontends/scripted/scripted_port.h"
 #include "frontends/scripted/temp_folder.h"
 #include "platform/dialog.h"

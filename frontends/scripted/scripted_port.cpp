@@ -31,11 +31,11 @@ void ScriptedPort::SetItemText(int id, std::string_view text) { m_texts[id] = st
 
 ListView* ScriptedPort::GetListView(int id) {
   auto& list = m_lists[id];
-  if (!list) list = std::make_unique<ScriptedListView>();
+  if (!list) list = std::make_unique<ListModel>();
   return list.get();
 }
 
-ScriptedListView* ScriptedPort::FindListView(int id) {
+ListModel* ScriptedPort::FindListView(int id) {
   auto it = m_lists.find(id);
   return it == m_lists.end() ? nullptr : it->second.get();
 }

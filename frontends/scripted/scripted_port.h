@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "frontends/scripted/scripted_list_view.h"
+#include "platform/list_model.h"
 #include "platform/bitmap.h"
 #include "platform/window_port.h"
 
@@ -42,7 +42,7 @@ class ScriptedPort : public WindowPort {
   int Frames() const { return m_frames; }
   // The part of the last frame said to differ from the one before.
   const CRect& LastChanged() const { return m_changed; }
-  ScriptedListView* FindListView(int id);
+  ListModel* FindListView(int id);
 
   // Screen position of the client area's top-left corner.
   CPoint origin{100, 50};
@@ -58,5 +58,5 @@ class ScriptedPort : public WindowPort {
   int m_frames = 0;
   CRect m_changed;
   std::map<int, std::string> m_texts;
-  std::map<int, std::unique_ptr<ScriptedListView>> m_lists;
+  std::map<int, std::unique_ptr<ListModel>> m_lists;
 };

@@ -73,6 +73,32 @@ void NativeInitCommonControls() {
   InitCommonControlsEx(&controls);
 }
 
+std::vector<std::wstring> NativeUserLanguages() {
+  std::vector<std::wstring> languages;
+  ULONG count = 0;
+  ULONG size = 0;
+  if (!GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, nullptr, &size) || size == 0) {
+    return languages;
+  }
+  std::wstring list(size, L'\0');
+  if (!GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, list.data(), &size)) return languages;
+  // Names one after the other, each ended by a NUL, the list by one more.
+  for (const wchar_t* name = list.c_str(); *name != L'\0'; name += wcslen(name) + 1) {
+    languages.emplace_back(name);
+  }
+  return languages;
+}
+
+void NativeUseUiLanguage(const std::wstring& language) {
+  std::wstring names = language;
+  for (wchar_t& c : names) {
+    if (c == L'_') c = L'-';
+  }
+  names.append(2, L'\0');
+  ULONG count = 0;
+  SetThreadPreferredUILanguages(MUI_LANGUAGE_NAME, names.c_str(), &count);
+}
+
 std::vector<std::wstring> NativeCommandLineArguments() {
   std::vector<std::wstring> arguments;
   int count = 0;

@@ -74,3 +74,9 @@ void NativeDrawText(std::uint32_t* pixels, int width, int height, const NativeFo
 
 // The program's command-line arguments after its own name.
 std::vector<std::wstring> NativeCommandLineArguments();
+
+// The user's display languages, most preferred first ("en-GB", "zh-CN").
+std::vector<std::wstring> NativeUserLanguages();
+// Asks the system's own dialogs and boxes (their buttons, the file dialogs) to speak language
+// ("en", "zh_CN") where Windows has it installed; else they keep the system's language.
+void NativeUseUiLanguage(const std::wstring& language);

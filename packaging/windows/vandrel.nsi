@@ -1,17 +1,30 @@
 ; The Windows installer of the game, made by scripts/package-windows.sh with makensis:
-;   makensis -DVERSION=1.0 -DSTAGE=dir -DFILE_LIST=files.nsh -DOUT_FILE=setup.exe [-DICON=x.ico]
-; STAGE holds the installed tree (bin\, share\vandrel\help\, README.md); FILE_LIST names each
-; of its files and folders for the uninstaller, so that it takes away exactly what was installed.
+;   makensis -DIDENTITY=identity.nsh -DSTAGE=dir -DFILE_LIST=files.nsh -DOUT_FILE=setup.exe
+;            [-DICON=x.ico]
+; IDENTITY is the Windows build's identity.nsh: the version, publisher, copyright and home
+; address. STAGE holds the installed tree (bin\, share\vandrel\help\, README.md, LICENSE.txt,
+; NOTICE.txt); FILE_LIST names each of its files and folders for the uninstaller, so that it
+; takes away exactly what was installed.
 ;
 ; Installs for the current user (the default, no administrator rights: %LOCALAPPDATA%\Programs,
-; HKCU) or for everyone (/ALLUSERS, or the choice on the first page: Program Files, HKLM).
+; HKCU) or for everyone (/ALLUSERS, or the choice on the mode page: Program Files, HKLM).
 ; The program lies in bin\ with its help pages in share\vandrel\help\: laid out so, the game
 ; knows it is installed and keeps the player's list in %APPDATA%\Vandrel, which the uninstaller
 ; leaves alone.
+; An install over an earlier one of the same mode lands in the earlier one's folder, so the
+; player finds the game where it was.
 ; Switches: /S silent, /ALLUSERS or /CURRENTUSER, /D=FOLDER (last, as NSIS wants it).
 
-!ifndef VERSION | STAGE | FILE_LIST | OUT_FILE
-  !error "define VERSION, STAGE, FILE_LIST and OUT_FILE"
+!ifndef IDENTITY | STAGE | FILE_LIST | OUT_FILE
+  !error "define IDENTITY, STAGE, FILE_LIST and OUT_FILE"
+!endif
+!include "${IDENTITY}"
+
+; The programs must be the build that the identity describes.
+!getdllversion "${STAGE}\bin\vandrel.exe" EXE_
+!define EXE_VERSION "${EXE_1}.${EXE_2}.${EXE_3}.${EXE_4}"
+!if "${EXE_VERSION}" != "${VERSION_NUMBERS}"
+  !error "bin\vandrel.exe is version ${EXE_VERSION}, not ${VERSION_NUMBERS}"
 !endif
 
 Unicode true
@@ -30,13 +43,17 @@ ManifestDPIAware true
 Name "${APP_NAME}"
 OutFile "${OUT_FILE}"
 InstallDir "$LOCALAPPDATA\Programs\${APP_NAME}"
+; Where an earlier install for the current user lies (the default mode); FindEarlierFolders
+; looks for both modes.
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 BrandingText "${APP_NAME} ${VERSION}"
-VIProductVersion "${VERSION}.0.0"
+VIProductVersion "${VERSION_NUMBERS}"
 VIAddVersionKey /LANG=0 "ProductName" "${APP_NAME}"
 VIAddVersionKey /LANG=0 "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=0 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=0 "FileDescription" "${APP_NAME} installer"
-VIAddVersionKey /LANG=0 "LegalCopyright" "${APP_NAME} developers"
+VIAddVersionKey /LANG=0 "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=0 "LegalCopyright" "${COPYRIGHT}; MIT licence"
 
 !include "MUI2.nsh"
 !include "LogicLib.nsh"
@@ -51,12 +68,21 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "${APP_NAME} developers"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\${GAME_EXE}"
 
 Var AllUsers     ; 1: installed for everyone
-Var UserFolder   ; the default folder of an install for the current user
+Var UserFolder   ; the folder for the current user: an earlier install's, else the default
+Var AllFolder    ; the same for an install for everyone
 Var ElevatedExe  ; the program to start again with administrator rights
 Var ModeDialog
 Var ModeForMe
 Var ModeForAll
 
+; The licence is shown for the player to read, not to agree to: the MIT licence asks nothing of
+; someone who only installs the game.
+!define MUI_PAGE_HEADER_TEXT "$(LICENCE_TITLE)"
+!define MUI_PAGE_HEADER_SUBTEXT "$(LICENCE_SUBTITLE)"
+!define MUI_LICENSEPAGE_TEXT_TOP "$(LICENCE_TOP)"
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "$(LICENCE_BOTTOM)"
+!define MUI_LICENSEPAGE_BUTTON "$(^NextBtn)"
+!insertmacro MUI_PAGE_LICENSE "${STAGE}\LICENSE.txt"
 Page custom ModePage ModePageLeave
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
@@ -69,6 +95,14 @@ Page custom ModePage ModePageLeave
 
 LangString FILE_TYPE ${LANG_ENGLISH} "Vandrel saved game"
 LangString FILE_TYPE ${LANG_SIMPCHINESE} "Vandrel 游戏存档"
+LangString LICENCE_TITLE ${LANG_ENGLISH} "Licence"
+LangString LICENCE_TITLE ${LANG_SIMPCHINESE} "许可证"
+LangString LICENCE_SUBTITLE ${LANG_ENGLISH} "The terms under which $(^Name) is distributed."
+LangString LICENCE_SUBTITLE ${LANG_SIMPCHINESE} "$(^Name) 的发布条款。"
+LangString LICENCE_TOP ${LANG_ENGLISH} "Press Page Down to see the rest of the licence."
+LangString LICENCE_TOP ${LANG_SIMPCHINESE} "按 Page Down 键查看许可证的其余部分。"
+LangString LICENCE_BOTTOM ${LANG_ENGLISH} "$(^Name) is free software under the MIT licence: you may use, copy, change and pass it on. NOTICE.txt names what the Windows programs carry besides."
+LangString LICENCE_BOTTOM ${LANG_SIMPCHINESE} "$(^Name) 是按 MIT 许可证发布的自由软件：您可以使用、复制、修改和传播它。NOTICE.txt 列出了 Windows 程序中包含的其他组件。"
 LangString MODE_TITLE ${LANG_ENGLISH} "Choose who plays"
 LangString MODE_TITLE ${LANG_SIMPCHINESE} "选择安装方式"
 LangString MODE_SUBTITLE ${LANG_ENGLISH} "Install $(^Name) for you alone or for everyone on this computer."
@@ -147,21 +181,36 @@ LangString NEED_ADMIN ${LANG_SIMPCHINESE} "为所有用户安装需要管理员�
 !insertmacro NEED_ADMIN_FOR_ALL ""
 !insertmacro NEED_ADMIN_FOR_ALL "un."
 
+; The folders of earlier installs, as their Add/Remove Programs entries name them; where there
+; is none, the default folder of the mode.
+Function FindEarlierFolders
+  ReadRegStr $UserFolder HKCU "${UNINSTALL_KEY}" "InstallLocation"
+  ${If} $UserFolder == ""
+    StrCpy $UserFolder "$LOCALAPPDATA\Programs\${APP_NAME}"
+  ${EndIf}
+  ReadRegStr $AllFolder HKLM "${UNINSTALL_KEY}" "InstallLocation"
+  ${If} $AllFolder == ""
+    StrCpy $AllFolder "$PROGRAMFILES64\${APP_NAME}"
+  ${EndIf}
+FunctionEnd
+
 ; The folder for the mode, unless the player named another one (/D= or a folder page before).
 Function FollowModeFolder
   ${If} $INSTDIR != $UserFolder
+  ${AndIf} $INSTDIR != $AllFolder
+  ${AndIf} $INSTDIR != "$LOCALAPPDATA\Programs\${APP_NAME}"
   ${AndIf} $INSTDIR != "$PROGRAMFILES64\${APP_NAME}"
     Return
   ${EndIf}
   ${If} $AllUsers == 1
-    StrCpy $INSTDIR "$PROGRAMFILES64\${APP_NAME}"
+    StrCpy $INSTDIR $AllFolder
   ${Else}
     StrCpy $INSTDIR $UserFolder
   ${EndIf}
 FunctionEnd
 
 Function .onInit
-  StrCpy $UserFolder "$LOCALAPPDATA\Programs\${APP_NAME}"
+  Call FindEarlierFolders
   StrCpy $ElevatedExe "$EXEPATH"
   Call ReadModeSwitch
   ${If} $AllUsers == 1
@@ -220,7 +269,10 @@ Section "Vandrel" SectionGame
   ${EndIf}
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "${APP_NAME}"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
-  WriteRegStr SHCTX "${UNINSTALL_KEY}" "Publisher" "${APP_NAME} developers"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+  !if "${HOME_URL}" != ""
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "URLInfoAbout" "${HOME_URL}"
+  !endif
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\${GAME_EXE},0"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\${UNINSTALLER}" $0'

@@ -35,6 +35,12 @@ TEST(InstallLayout, HelpBesideTheProgramWinsOverSharedDataWhichMeansInstalled) {
   EXPECT_EQ(Normal(layout.dataDir), Normal(root.File("usr/share/vandrel/")));
   EXPECT_TRUE(layout.installed);
 
+  // Debian's games keep their data in share/games, which wins when both are there.
+  fs::create_directories(root.File("usr/share/games/vandrel/help"));
+  layout = FindInstallLayout(games);
+  EXPECT_EQ(Normal(layout.dataDir), Normal(root.File("usr/share/games/vandrel/")));
+  EXPECT_TRUE(layout.installed);
+
   // Pages beside the program (a build folder, an unpacked zip) are its own.
   fs::create_directories(root.File("usr/games/help"));
   layout = FindInstallLayout(games);
@@ -45,15 +51,15 @@ TEST(InstallLayout, HelpBesideTheProgramWinsOverSharedDataWhichMeansInstalled) {
 TEST(InstallLayout, HelpMenuOpensTheInstalledPages) {
   TempFolder root;
   fs::create_directories(root.File("usr/games"));
-  fs::create_directories(root.File("usr/share/vandrel/help"));
+  fs::create_directories(root.File("usr/share/games/vandrel/help"));
   ScriptedFramework fw;
   fw.moduleFileName = root.File("usr/games/vandrel");
   CGameDlg dlg(fw);
   fw.Open(dlg);
   dlg.OnCommand(ID_HELP_CONTACT);
   ASSERT_EQ(fw.urls.size(), 2u);
-  EXPECT_EQ(fw.urls[1].first,
-            FileUrl(fs::path(root.File("usr/share/vandrel/help/contact.html")).generic_string()));
+  const fs::path page = root.File("usr/share/games/vandrel/help/contact.html");
+  EXPECT_EQ(fw.urls[1].first, FileUrl(page.generic_string()));
 }
 
 }  // namespace

@@ -163,13 +163,13 @@ TEST_F(Surface, DroppedLocalFilesReachTheHandlerInOrder) {
     ClientSurface& surface = window.Surface();
     EXPECT_TRUE(surface.acceptDrops());
     QMimeData web;
-    web.setUrls({QUrl("https://example.org/a.flm")});
+    web.setUrls({QUrl("https://host.invalid/a.flm")});
     QDragEnterEvent refused(QPoint(200, 200), Qt::CopyAction, &web, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(&surface, &refused);
     EXPECT_FALSE(refused.isAccepted());
 
     QMimeData files;
-    files.setUrls({QUrl("https://example.org/a.flm"), QUrl::fromLocalFile("/tmp/第一 局.flm"),
+    files.setUrls({QUrl("https://host.invalid/a.flm"), QUrl::fromLocalFile("/tmp/第一 局.flm"),
                    QUrl::fromLocalFile("/tmp/b.txt")});
     QDragEnterEvent enter(QPoint(200, 200), Qt::CopyAction, &files, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(&surface, &enter);

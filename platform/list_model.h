@@ -1,13 +1,15 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/list_view.h"
 
-// A list view that keeps its columns and rows in memory, for tests and the script player.
-class ScriptedListView : public ListView {
+// A list view that keeps its columns and rows in memory: the scripted back end's, and the model
+// of a back end that draws the list itself. onChange, when set, runs after every change.
+class ListModel : public ListView {
  public:
   unsigned GetExtendedStyle() const override { return m_style; }
   void SetExtendedStyle(unsigned style) override { m_style = style; }
@@ -22,10 +24,18 @@ class ScriptedListView : public ListView {
   std::string GetColumnHeading(int column) const override;
   std::string GetItemText(int row, int column) const override;
 
+  // The width set for column: a width in pixels, or LVSCW_AUTOSIZE_USEHEADER.
+  int GetColumnWidth(int column) const;
   // Rows as "cell | cell | cell" lines, for printing and comparing.
   std::vector<std::string> RowTexts() const;
 
+  std::function<void()> onChange;
+
  private:
+  void Changed() const {
+    if (onChange) onChange();
+  }
+
   unsigned m_style = 0;
   std::vector<std::string> m_headings;
   std::vector<int> m_widths;
