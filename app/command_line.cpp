@@ -3,6 +3,8 @@
 #include <charconv>
 #include <string_view>
 
+#include "res/catalogue.h"
+
 #ifndef VANDREL_VERSION
 #define VANDREL_VERSION "unknown"
 #endif
@@ -12,12 +14,20 @@
 
 namespace {
 
-constexpr std::string_view USAGE = "usage: vandrel [--seed N] [FILE.flm]";
+constexpr std::string_view USAGE = "usage: vandrel [--lang CODE] [--seed N] [FILE.flm]";
 
 constexpr std::string_view HELP_TEXT =
     "Vandrel, a pipe-laying puzzle game.\n"
     "\n"
     "  FILE.flm    open this saved game right after start-up\n"
+    "  --lang CODE speak this language if the game has it (";
+
+// After the list of languages.
+constexpr std::string_view HELP_TEXT_END =
+    "), before the\n"
+    "              ones the system names (LANGUAGE, LC_ALL, LC_MESSAGES, LANG, then\n"
+    "              on Windows the display languages); when it has none of them, the\n"
+    "              game speaks Chinese\n"
     "  --seed N    deal the first game from N (0 to 4294967295), the same game\n"
     "              vandrel-play deals after \"seed N\" and \"new\"\n"
     "  --help      show this help and exit\n"
@@ -49,6 +59,28 @@ std::optional<std::uint32_t> ParseSeed(std::string_view text) {
   return value;
 }
 
+// "en, zh_CN": the codes of every language the program has.
+std::string LanguageList() {
+  std::string list;
+  for (int language = 0; language < LanguageCount(); ++language) {
+    if (language > 0) list += ", ";
+    list += LanguageCode(language);
+  }
+  return list;
+}
+
+// The value of an option given as "--name value" or "--name=value"; false when it is missing.
+bool OptionValue(std::span<const std::string> args, std::size_t& i, std::string_view& value) {
+  const std::string_view arg = args[i];
+  if (arg.find('=') != std::string_view::npos) {
+    value = arg.substr(arg.find('=') + 1);
+    return true;
+  }
+  if (i + 1 >= args.size()) return false;
+  value = args[++i];
+  return true;
+}
+
 CommandLine Usage(std::string error) {
   CommandLine line;
   line.action = CommandLine::Action::Usage;
@@ -73,15 +105,15 @@ CommandLine ParseCommandLine(std::span<const std::string> args) {
       return line;
     } else if (options && (arg == "--seed" || arg.starts_with("--seed="))) {
       std::string_view value;
-      if (arg != "--seed") {
-        value = arg.substr(arg.find('=') + 1);
-      } else if (i + 1 < args.size()) {
-        value = args[++i];
-      } else {
-        return Usage("--seed needs a number");
-      }
+      if (!OptionValue(args, i, value)) return Usage("--seed needs a number");
       line.seed = ParseSeed(value);
       if (!line.seed) return Usage("--seed takes a whole number from 0 to 4294967295");
+    } else if (options && (arg == "--lang" || arg.starts_with("--lang="))) {
+      std::string_view value;
+      if (!OptionValue(args, i, value) || value.empty()) {
+        return Usage("--lang needs a language code, as en or zh_CN");
+      }
+      line.language = value;
     } else if (options && arg.size() > 1 && arg[0] == '-') {
       return Usage("unknown option '" + std::string(arg) + "'");
     } else if (!line.file.empty()) {
@@ -99,7 +131,7 @@ std::optional<int> AnswerCommandLine(const CommandLine& line, std::ostream& out,
     case CommandLine::Action::Play:
       return std::nullopt;
     case CommandLine::Action::Help:
-      out << USAGE << "\n\n" << HELP_TEXT;
+      out << USAGE << "\n\n" << HELP_TEXT << LanguageList() << HELP_TEXT_END;
       return 0;
     case CommandLine::Action::Version:
       out << "vandrel " << VANDREL_VERSION << "\n" << VANDREL_COPYRIGHT << "\n" << LICENCE_TEXT;

@@ -7,7 +7,9 @@
 #include <string>
 
 // What the desktop program was asked for on its command line:
-//   vandrel [--seed N] [FILE.flm]     play; deal the first game from N; open FILE at start-up
+//   vandrel [--lang CODE] [--seed N] [FILE.flm]
+//                                     play in language CODE; deal the first game from N; open
+//                                     FILE at start-up
 //   vandrel --help | --version        print and stop
 // Shared by every desktop back end; knows no toolkit.
 struct CommandLine {
@@ -15,6 +17,7 @@ struct CommandLine {
 
   Action action = Action::Play;
   std::optional<std::uint32_t> seed;  // --seed N
+  std::string language;               // --lang CODE: the language asked for before the system's
   std::string file;                   // the saved game to open once the window runs
   std::string error;                  // with Usage: what was wrong, in a few words
 };

@@ -117,12 +117,20 @@ class CGameDlg : public CDialog {
   // there, else in the user's data folder; the place is kept for the run. Entries the file
   // does not fill keep their value; a file that is missing or cannot be read leaves them all.
   void ReadLeaderboard();
-  // Writes "list.txt" under its lock: the file as it stands now with this game's changes that
-  // are not in it yet applied in order. The leaderboard becomes that merged board. A failure is
-  // said once a run on standard error, and the changes wait for the next write.
+  // The write as the window goes: "list.txt" under its lock, waiting a few seconds at most for
+  // another game to let go of it; the file as it stands now with this game's changes that are
+  // not in it yet applied in order, and the leaderboard becomes that merged board. Changes
+  // that still cannot be written are lost with the window: the player is told, once a run.
   void WriteLeaderboard();
-  // Makes one change to the leaderboard (a new entry, or a clear) and writes it at once.
+  // Makes one change to the leaderboard (a new entry, or a clear) and writes it at once. The
+  // window waits for the lock no longer than a player can notice: while another game holds
+  // it, LeaderboardTimer writes the change as soon as it is free. When the file cannot be written the player is told, once a
+  // run, and the change waits for the next write.
   void ChangeLeaderboard(const LeaderboardEdit& edit);
+  // LeaderboardTimer: writes the waiting changes if the lock is free now.
+  void RetryLeaderboard();
+  // Whether changes to the leaderboard wait to be written.
+  bool LeaderboardWaiting() const { return m_leaderboardStore.Waiting(); }
 
   // --- Presentation ---
   // Rebuilds the board picture from scratch (true) or draws each square's water front (false).
@@ -179,12 +187,18 @@ class CGameDlg : public CDialog {
   void ShowCursor(bool show);
   // The window's pointer position in client pixels.
   CPoint PointerInClient() const;
+  // Starts or stops LeaderboardTimer by the outcome of a write, and tells a failure.
+  void FollowLeaderboardWrite(LeaderboardWrite outcome);
+  // The box that says the leaderboard could not be saved, once a run. closing: the window is
+  // going, its timers are stopped first and the box has no owner.
+  void TellLeaderboardNotSaved(bool closing);
 
   Game m_game;
   GameView m_view;
   PopupRing m_popups;
   Leaderboard m_leaderboard;
   LeaderboardStore m_leaderboardStore;
+  bool m_leaderboardFailureTold = false;
   bool m_cursorShown = true;
   bool m_mouseMoved = false;
   bool m_overDiscard = false;

@@ -16,6 +16,9 @@ void CGameDlg::OnTimer(int id) {
     case StartUpFileTimer:
       OpenStartUpFile();
       break;
+    case LeaderboardTimer:
+      RetryLeaderboard();
+      break;
     default:
       break;
   }

@@ -30,7 +30,7 @@ void OpenShippedPage(CGameDlg& dlg, std::string_view page) {
   // An executable path without a folder means the current folder; an address needs it whole.
   std::error_code error;
   const std::filesystem::path file =
-      PathOfUtf8(FindInstallLayout(GetProgramDir(framework)).dataDir + std::string(page));
+      PathOfUtf8(FindInstallLayout(GetProgramDir(framework)).dataDir + ShippedPagePath(page));
   const std::filesystem::path absolute = std::filesystem::absolute(file, error);
   framework.OpenUrl("about:blank", SW_SHOWMINNOACTIVE);
   framework.OpenUrl(FileUrl(Utf8OfPath(error ? file : absolute)), SW_SHOWMINNOACTIVE);

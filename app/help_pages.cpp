@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "res/catalogue.h"
+
 namespace {
 
 bool KeptAsIs(unsigned char c) {
@@ -16,6 +18,12 @@ bool HasDrive(std::string_view path) {
 }
 
 }  // namespace
+
+std::string ShippedPagePath(std::string_view page) {
+  std::string path = "help/";
+  if (HelpLanguage() != DefaultLanguage()) path += std::string(LanguageCode(HelpLanguage())) + "/";
+  return path + std::string(page);
+}
 
 std::string FileUrl(std::string_view path) {
   std::string url = "file://";

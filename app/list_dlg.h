@@ -20,7 +20,8 @@ class CListDlg : public CDialog {
   CListCtrl m_list;
 
  private:
-  // Columns 名次, 姓名, 分数 and ten rows, widths fitted to contents and headings.
+  // Columns 名次, 姓名, 分数 (in the language of this run) and ten rows, widths fitted to
+  // contents and headings; the default name shows in this run's words (ShownName).
   void FillList();
   // "清空": clears the leaderboard at once and shows the cleared rows; the dialog stays open.
   void OnClear();

@@ -12,24 +12,9 @@
 #include "app/game_dlg.h"
 #include "model/piece_catalogue.h"
 #include "res/dialog_templates.h"
-#include "frontends/scripted/scripted_framework.h"
+#include "bench/silent_framework.h"
 
 namespace {
-
-// Text goes to the toolkit in the program; here it costs nothing, so the measure is our own
-// pixel work alone.
-class SilentText : public TextRenderer {
- public:
-  void TextOut(CBitmap&, const FontSpec&, COLORREF, int, int, std::string_view) override {}
-  void DrawText(CBitmap&, const FontSpec&, COLORREF, const CRect&, std::string_view,
-                unsigned) override {}
-};
-
-class BenchFramework : public ScriptedFramework {
- public:
-  TextRenderer* GetTextRenderer() override { return &silent; }
-  SilentText silent;
-};
 
 // A game window after set-up, with a new game on its board.
 struct Window {

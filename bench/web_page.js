@@ -2,13 +2,15 @@
 // What the browser program costs: the bytes a visitor's browser fetches (each file gzipped, as
 // a web server sends it), the time from navigation to the first frame from a local server, and
 // the CPU of the page's renderer process while a game plays with the pointer still and while
-// it is paused (from /proc, over --seconds, 20 by default). Run by bench/web_page.sh.
+// it is paused (from /proc, over --seconds, 20 by default), beside a bare page that shows as
+// many frames (bench/web_floor/). Run by bench/web_page.sh.
 //
 //   node bench/web_page.js [--seconds N] [--loads N]
 const fs = require('fs');
 const path = require('path');
 const zlib = require('zlib');
 const h = require('../tests/web/harness');
+const {serve} = require('../tests/web/static_server');
 
 const options = {seconds: 20, loads: 5};
 for (let i = 2; i < process.argv.length; i += 2) options[process.argv[i].replace(/^--/, '')] = Number(process.argv[i + 1]);
@@ -46,12 +48,21 @@ function isDescendant(pid, ancestor) {
   return false;
 }
 
-async function cpuShare(browserPid, seconds) {
-  const pids = renderers(browserPid);
+// The CPU share of each of pids over the next seconds, in the same order.
+async function cpuShares(pids, seconds) {
   const before = pids.map(cpuNanoseconds);
   await h.pause(seconds * 1000);
-  const spent = pids.map(cpuNanoseconds).reduce((sum, value, i) => sum + value - before[i], 0);
-  return 100 * spent / (seconds * 1e9);
+  return pids.map((pid, i) => 100 * (cpuNanoseconds(pid) - before[i]) / (seconds * 1e9));
+}
+
+const sum = (values) => values.reduce((a, b) => a + b, 0);
+
+// A browser in which the renderer processes serve the pages opened in it and nothing else:
+// no spare renderer kept warm, and the first blank page closed.
+async function quietBrowser() {
+  const session = await h.startBrowser(['--disable-features=SpareRendererForSitePerProcess']);
+  for (const blank of await session.browser.pages()) await blank.close();
+  return session;
 }
 
 function median(values) {
@@ -83,16 +94,39 @@ function median(values) {
   console.log(`first frame: median ${median(times).toFixed(0)} ms from navigation over ${times.length} loads ` +
               `(${times.map((t) => t.toFixed(0)).join(', ')}; target under 500 ms)`);
 
-  const page = await h.openGame(session, 7);
+  await session.close();
+
+  // The renderer's CPU in a browser of its own, where no page closed before is winding down.
+  const playingSession = await quietBrowser();
+  const page = await h.openGame(playingSession, 7);
   await page.mouse.move(2, h.HEIGHT + 58);
-  await h.pause(1000);
-  const browserPid = session.browser.process().pid;
-  const playing = await cpuShare(browserPid, options.seconds);
+  await h.pause(3000);
+  // The page's renderer is the one that works while the game plays; Chromium's other
+  // renderers are counted apart.
+  const pids = renderers(playingSession.browser.process().pid);
+  const playingAll = await cpuShares(pids, options.seconds);
+  const ours = playingAll.indexOf(Math.max(...playingAll));
   await page.keyboard.press('Space');
   await h.pause(1000);
-  const paused = await cpuShare(browserPid, options.seconds);
+  const pausedAll = await cpuShares(pids, options.seconds);
+  const playing = playingAll[ours];
+  const paused = pausedAll[ours];
+  const others = [sum(playingAll) - playing, sum(pausedAll) - paused];
+  await playingSession.close();
+
+  // The same browser and number of frames for a page that does nothing else.
+  const floorSession = await quietBrowser();
+  const floor = await serve(path.join(__dirname, 'web_floor'));
+  await (await floorSession.browser.newPage()).goto(floor.url);
+  await h.pause(3000);
+  const floorAll = await cpuShares(renderers(floorSession.browser.process().pid), options.seconds);
+  const floorShare = Math.max(...floorAll);
+  floor.server.close();
+  await floorSession.close();
+
   console.log(`renderer CPU, playing with the pointer still: ${playing.toFixed(2)} % of a core (target 0.5 %)`);
   console.log(`renderer CPU, paused:                        ${paused.toFixed(2)} % of a core (target 0.1 %)`);
-  await session.close();
-  if (session.problems.length > 0) console.log(session.problems.join('\n'));
+  console.log(`renderer CPU, a bare page with the same frames: ${floorShare.toFixed(2)} % of a core (bench/web_floor)`);
+  console.log(`Chromium's other renderers meanwhile: ${others[0].toFixed(2)} % playing, ${others[1].toFixed(2)} % paused`);
+  for (const problem of [...session.problems, ...playingSession.problems]) console.log(problem);
 })();

@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh --no-qt --web --web-tests
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j2 --target bench_frame_compose vandrel-play vandrel-sprite-sheet vandrel-help-pictures
+cmake --build build -j2 --target bench_frame_compose vandrel-play vandrel-sprite-sheet vandrel-help-pictures \
+  vandrel-gb18030-table
 VANDREL_HOST_TOOLS_DIR="$PWD/build" scripts/build-web.sh >/dev/null
 export NODE_PATH=/usr/share/nodejs
 emcmake cmake -S . -B build-web -DVANDREL_BENCH=ON >/dev/null

@@ -5,15 +5,21 @@
 # data alike.
 
 set(VANDREL_RES ${PROJECT_SOURCE_DIR}/res)
-install(FILES ${VANDREL_RES}/${VANDREL_APP_ID}.desktop
+# The entry, the file type and the AppStream data carry every language's texts (po/), filled
+# in by vandrel_merge_texts at build time.
+set(VANDREL_DESKTOP_FILES ${CMAKE_BINARY_DIR}/desktop)
+vandrel_merge_texts(${VANDREL_RES}/${VANDREL_APP_ID}.desktop.in
+  ${VANDREL_DESKTOP_FILES}/${VANDREL_APP_ID}.desktop)
+vandrel_merge_texts(${VANDREL_RES}/vandrel-mime.xml.in ${VANDREL_DESKTOP_FILES}/${VANDREL_APP_ID}.xml)
+install(FILES ${VANDREL_DESKTOP_FILES}/${VANDREL_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 foreach(size 16 32 48 64 128 256)
   install(FILES ${VANDREL_ART_DIR}/vandrel-${size}.png
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
     RENAME ${VANDREL_APP_ID}.png)
 endforeach()
-install(FILES ${VANDREL_RES}/vandrel-mime.xml
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ${VANDREL_APP_ID}.xml)
+install(FILES ${VANDREL_DESKTOP_FILES}/${VANDREL_APP_ID}.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 
 # The AppStream data, with the project's addresses where it has them. Its newest release must
 # be the version the packages carry.
@@ -27,9 +33,15 @@ if(VANDREL_HOME_URL)
   set(VANDREL_METAINFO_URLS "\n  <url type=\"homepage\">${VANDREL_HOME_URL}</url>")
 endif()
 configure_file(${VANDREL_RES}/${VANDREL_APP_ID}.metainfo.xml.in
-  ${CMAKE_BINARY_DIR}/${VANDREL_APP_ID}.metainfo.xml @ONLY)
-install(FILES ${CMAKE_BINARY_DIR}/${VANDREL_APP_ID}.metainfo.xml
+  ${VANDREL_DESKTOP_FILES}/${VANDREL_APP_ID}.metainfo.xml.in @ONLY)
+vandrel_merge_texts(${VANDREL_DESKTOP_FILES}/${VANDREL_APP_ID}.metainfo.xml.in
+  ${VANDREL_DESKTOP_FILES}/${VANDREL_APP_ID}.metainfo.xml)
+install(FILES ${VANDREL_DESKTOP_FILES}/${VANDREL_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+add_custom_target(vandrel_desktop_files ALL DEPENDS
+  ${VANDREL_DESKTOP_FILES}/${VANDREL_APP_ID}.desktop ${VANDREL_DESKTOP_FILES}/${VANDREL_APP_ID}.xml
+  ${VANDREL_DESKTOP_FILES}/${VANDREL_APP_ID}.metainfo.xml)
+add_dependencies(vandrel vandrel_desktop_files)
 
 # The manual page and the change log go compressed, without a time stamp in the gzip header,
 # so that two builds of the same sources give the same files.

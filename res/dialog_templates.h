@@ -6,7 +6,8 @@
 #include "platform/types.h"
 
 // Dialog layouts as data, in dialog units (1 unit = 7/4 pixels across, 14/8 pixels down).
-// Back ends build their widgets from these; the scripted back end reads titles and texts.
+// Back ends build their widgets from these; the scripted back end reads titles and texts. The
+// layout is the same in every language; the texts are the language's.
 
 enum class ControlType { DefaultButton, Button, Edit, Static, ListView, Icon };
 
@@ -28,8 +29,10 @@ struct DialogTemplate {
   bool acceptFiles = false;  // whether files dropped on the window are delivered
 };
 
-// The template with this id, or null.
+// The template with this id in the language of this run (res/catalogue.h), or null.
 const DialogTemplate* FindDialogTemplate(int id);
+// The template with this id in the given language, or null.
+const DialogTemplate* FindDialogTemplate(int id, int language);
 
 // Dialog units to pixels.
 constexpr int DialogUnitsToPixelsX(int units) { return units * 7 / 4; }

@@ -1,31 +1,52 @@
 #include "res/menu.h"
 
+#include <array>
+#include <utility>
+
+#include "res/catalogue.h"
+#include "res/catalogue_data.h"
 #include "res/resource_ids.h"
 
 namespace {
 
+// Every language has its own copy of the menu, made by the compiler from the catalogues.
+template <int L>
+constexpr std::string_view T(TextId id) {
+  return CATALOGUES[L].texts[id];
+}
+
+template <int L>
 constexpr MenuItem kGameItems[] = {
-    {ID_GAME_NEW, "新游戏(&N)", "Ctrl+N"},
+    {ID_GAME_NEW, T<L>(TEXT_MENU_GAME_NEW), "Ctrl+N"},
     {0, ""},
-    {ID_GAME_OPEN, "打开游戏存档(&O)", "Ctrl+O"},
-    {ID_GAME_SAVE, "保存游戏存档(&S)", "Ctrl+S"},
+    {ID_GAME_OPEN, T<L>(TEXT_MENU_GAME_OPEN), "Ctrl+O"},
+    {ID_GAME_SAVE, T<L>(TEXT_MENU_GAME_SAVE), "Ctrl+S"},
     {0, ""},
-    {ID_GAME_LEADERBOARD, "排行榜(&L)"},
+    {ID_GAME_LEADERBOARD, T<L>(TEXT_MENU_GAME_LEADERBOARD)},
     {0, ""},
-    {ID_GAME_EXIT, "退出(&Q)"},
+    {ID_GAME_EXIT, T<L>(TEXT_MENU_GAME_EXIT)},
 };
 
+template <int L>
 constexpr MenuItem kHelpItems[] = {
-    {ID_HELP_INSTRUCTIONS, "使用说明(&M)", "F1"},
-    {ID_HELP_CONTACT, "QQ联系作者(&Q)"},
+    {ID_HELP_INSTRUCTIONS, T<L>(TEXT_MENU_HELP_INSTRUCTIONS), "F1"},
+    {ID_HELP_CONTACT, T<L>(TEXT_MENU_HELP_CONTACT)},
     {0, ""},
-    {ID_HELP_ABOUT, "关于...(&A)"},
+    {ID_HELP_ABOUT, T<L>(TEXT_MENU_HELP_ABOUT)},
 };
 
+template <int L>
 constexpr MenuPopup kMenu[] = {
-    {"游戏(&G)", kGameItems},
-    {"帮助(&H)", kHelpItems},
+    {T<L>(TEXT_MENU_GAME), kGameItems<L>},
+    {T<L>(TEXT_MENU_HELP), kHelpItems<L>},
 };
+
+template <int... L>
+constexpr auto MenusOf(std::integer_sequence<int, L...>) {
+  return std::array<std::span<const MenuPopup>, LANGUAGE_COUNT>{kMenu<L>...};
+}
+
+constexpr auto kMenuByLanguage = MenusOf(std::make_integer_sequence<int, LANGUAGE_COUNT>());
 
 // Space and P pause a game in play and resume a paused one. The arrow keys show the board
 // cursor and move it; Enter (either key) lays the piece in hand on its square, Delete or
@@ -42,7 +63,7 @@ constexpr CommandKey kGameKeys[] = {
 
 }  // namespace
 
-std::span<const MenuPopup> GameMenu() { return kMenu; }
+std::span<const MenuPopup> GameMenu() { return kMenuByLanguage[TextLanguage()]; }
 
 std::span<const MenuPopup> FindMenu(int id) {
   if (id == IDR_MENU) return GameMenu();

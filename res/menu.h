@@ -23,6 +23,7 @@ struct MenuPopup {
   std::span<const MenuItem> items;
 };
 
+// The game window's menu in the language of this run (res/catalogue.h).
 std::span<const MenuPopup> GameMenu();
 // The menu resource with this id; empty for an unknown id.
 std::span<const MenuPopup> FindMenu(int id);
@@ -33,5 +34,3 @@ std::span<const CommandKey> FindCommandKeys(int menuId);
 // click) rather than a tap (a left click), in milliseconds.
 inline constexpr unsigned LONG_PRESS_MS = 500;
 
-// The string of string resource 101, the system-menu About item.
-inline constexpr std::string_view ABOUT_MENU_TEXT = "关于 Flumora(&A)...";

@@ -46,5 +46,8 @@ constexpr int WaterTimer = 0;
 constexpr int HoverTimer = 1;
 constexpr int AnimationTimer = 2;
 constexpr int StartUpFileTimer = 3;  // once, to open the saved game named at start-up
+// While another game holds the lock of list.txt: this game's change is written again.
+constexpr int LeaderboardTimer = 4;
+constexpr unsigned LEADERBOARD_RETRY_MS = 200;
 constexpr unsigned HOVER_INTERVAL_MS = 30;
 constexpr unsigned ANIMATION_INTERVAL_MS = 30;

@@ -8,7 +8,8 @@
 #   --packaging      also what making and checking the packages needs, and what the Debian
 #                    package depends on besides the libraries, so that it runs unpacked
 #   --windows        also what cross-building the Windows program and checking it under Wine
-#                    needs (MinGW-w64 with posix threads, Wine, Xvfb, xdotool, ImageMagick)
+#                    needs (MinGW-w64 with posix threads, Wine, Xvfb, xdotool, ImageMagick, the
+#                    Chinese font and the locale data the check compiles zh_CN.UTF-8 from)
 #   --windows-packaging  also what making the Windows zip and installer and trying the
 #                    installer under Wine needs
 #   --web            also what building the browser program needs (Emscripten, the font and
@@ -28,7 +29,7 @@ for option in "$@"; do
     --web) packages+=(emscripten fonts-wqy-zenhei fonttools) ;;
     --web-tests) packages+=(chromium) ;;
     --windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth xfonts-base
-                          fonts-wqy-zenhei imagemagick x11-utils xdotool) ;;
+                          fonts-wqy-zenhei locales imagemagick x11-utils xdotool) ;;
     *) echo "usage: $0 [--no-qt] [--desktop-tools] [--packaging] [--windows] [--windows-packaging] [--web] [--web-tests]" >&2; exit 2 ;;
   esac
 done

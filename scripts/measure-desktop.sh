@@ -97,7 +97,7 @@ answer_boxes() {
   done
 }
 
-cpu_ns() { cat /proc/"$game_pid"/task/*/schedstat | awk '{s += $1} END {printf "%d", s}'; }
+cpu_ns() { cat /proc/"$game_pid"/task/*/schedstat | awk '{s += $1} END {printf "%.0f", s}'; }
 switches() { cat /proc/"$game_pid"/task/*/status | awk '/ctxt_switches/ {s += $2} END {print s}'; }
 
 # Measures the game for $seconds; appends "cpu% wakeups/s" to the named state's results.

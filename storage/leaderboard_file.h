@@ -14,13 +14,20 @@ constexpr const char* LEADERBOARD_FILE_NAME = "list.txt";
 // Only the start of a larger file is read; ten names and scores never come near it.
 constexpr std::size_t LEADERBOARD_MAX_BYTES = 1u << 20;
 
-// The file's bytes for board. An empty name is written as the default name and line ends
-// inside a name as spaces, so that no name can cut the file short or shift the lines below it.
+// The file's bytes for board. An empty name is written as the default name, and line ends and
+// zero bytes inside a name as spaces, so that no name can cut the file short or shift the
+// lines below it.
 std::string FormatLeaderboard(const Leaderboard& board);
 
-// Fills board from the file's bytes, entry by entry in file order, without sorting. CR LF
-// reads as LF; the bytes are taken in blocks of 1023, each cut at its first zero byte. Reading
-// stops at an empty name line or score line; a name without a score line keeps the entry's
-// score; a score line that does not start with a number (or holds one no score can be) keeps
-// it too. Entries the text does not reach keep their values.
-void ParseLeaderboard(std::string_view bytes, Leaderboard& board);
+// Fills board from the file's bytes and sorts it best first (an equal score keeps its place
+// in the file). Every entry the bytes hold is read, whatever a damaged file looks like: CR LF,
+// LF and a lone CR all end a line, zero bytes are passed over, and a blank line counts as an
+// empty name (read as the default name) or an empty score line only where the numbers below it
+// pair up that way, else as a stray line. A score line that does not start with a number (or
+// holds one no score can be) keeps the entry's score, and so does a name without a score line
+// at the end. Lines after the tenth entry are not read; entries the bytes do not reach keep
+// their values.
+// True when the bytes are a list as it is written (with CR LF or LF line ends, fractional
+// scores and fewer than ten entries allowed), so that writing the board back loses nothing of
+// them; false when anything had to be passed over or repaired.
+bool ParseLeaderboard(std::string_view bytes, Leaderboard& board);

@@ -86,6 +86,10 @@ ScriptPlayer::ScriptPlayer(const std::filesystem::path& executable) : m_dialog(m
   m_dialog.SetUpWindow(std::nullopt);
 }
 
+void ScriptPlayer::Finish() {
+  if (!m_closed && m_dialog.LeaderboardWaiting()) m_dialog.WriteLeaderboard();
+}
+
 std::string ScriptPlayer::TakeError() {
   if (m_framework.errors.empty()) return {};
   std::string error = m_framework.errors.front();

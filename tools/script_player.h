@@ -21,6 +21,9 @@ class ScriptPlayer {
   // Runs one line; false with error set when the line is not understood.
   bool Run(const std::string& line, std::string& error);
   bool Closed() const { return m_closed; }
+  // The end of the script: leaderboard changes that wait for another game's lock are written
+  // now, as the game writes them when its window goes.
+  void Finish();
   // A box or dialog that opened with no answer queued for it, if any.
   std::string TakeError();
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <utility>
 
+#include "res/catalogue.h"
 #include "view/board_cursor.h"
 #include "view/board_geometry.h"
 #include "model/piece_catalogue.h"
@@ -23,7 +23,6 @@ constexpr const char* GAME_FONT_FACE = "黑体";
 constexpr int SCORE_FONT_HEIGHT = 24;
 
 constexpr COLORREF SCORE_COLOR = RGB(0, 0, 0);
-constexpr const char* SCORE_FORMAT = "分数 %.0lf";
 
 void CreateGameFont(CFont& font, int height) {
   font.CreateFont(height, 0, 0, 0, FW_BOLD, false, false, false, GB2312_CHARSET, 0, 0, 0,
@@ -147,9 +146,7 @@ void GameView::DrawScore(double score) {
   std::memcpy(&key, &score, sizeof key);
   if (m_scoreMemo.Replay(m_bmpBack, SCORE_RECT, key)) return;
   m_scoreMemo.KeepBefore(m_bmpBack, SCORE_RECT, key);
-  // Large enough for every double printed without decimals, so nothing is ever cut off.
-  char text[400];
-  std::snprintf(text, sizeof text, SCORE_FORMAT, score);
+  const std::string text = TextWithScore(TEXT_SCORE, score);
   m_dcBack.SelectObject(&m_fonts[1]);
   m_dcBack.SetTextColor(SCORE_COLOR);
   m_dcBack.DrawText(text, SCORE_RECT, DT_RIGHT);

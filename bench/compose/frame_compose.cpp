@@ -10,23 +10,10 @@
 #include <cstdio>
 
 #include "app/game_dlg.h"
-#include "frontends/scripted/scripted_framework.h"
+#include "bench/silent_framework.h"
 #include "model/piece_catalogue.h"
 
 namespace {
-
-class SilentText : public TextRenderer {
- public:
-  void TextOut(CBitmap&, const FontSpec&, COLORREF, int, int, std::string_view) override {}
-  void DrawText(CBitmap&, const FontSpec&, COLORREF, const CRect&, std::string_view,
-                unsigned) override {}
-};
-
-class BenchFramework : public ScriptedFramework {
- public:
-  TextRenderer* GetTextRenderer() override { return &silent; }
-  SilentText silent;
-};
 
 // Nanoseconds per call of work over rounds calls, after a few to warm up.
 template <typename Work>

@@ -7,13 +7,21 @@
 #include <cstring>
 
 #include "platform/dialog.h"
-#include "frontends/qt/frame_diff.h"
+#include "platform/frame_diff.h"
 #include "frontends/qt/startup_report.h"
 
 namespace {
 
 // The game's dark ground, around a frame that does not fill the area.
 const QColor MARGIN_COLOR(24, 16, 13);
+
+QRect ToQRect(const CRect& rect) { return QRect(rect.left, rect.top, rect.Width(), rect.Height()); }
+CRect ToCRect(const QRect& rect) {
+  return CRect{rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+}
+QRectF ToQRectF(const DeviceBox& box) {
+  return QRectF(QPointF(box.left, box.top), QPointF(box.right, box.bottom));
+}
 
 }  // namespace
 
@@ -58,7 +66,7 @@ void ClientSurface::ShowFrame(const CBitmap& frame, const CRect& hint) {
   if (resized) {
     update();
   } else {
-    update(Scale().ToLogical(QRect(changed->left, changed->top, changed->Width(), changed->Height())));
+    update(ToQRect(Scale().ToLogical(*changed)));
   }
 }
 
@@ -77,7 +85,7 @@ void ClientSurface::showEvent(QShowEvent* event) {
 
 FrameScale ClientSurface::Scale() const {
   const QSize frame = m_frame.IsEmpty() ? size() : QSize(m_frame.Width(), m_frame.Height());
-  return FrameScale(frame, size(), devicePixelRatioF());
+  return FrameScale(frame.width(), frame.height(), width(), height(), devicePixelRatioF());
 }
 
 // Drawn in device pixels. At a whole ratio each frame pixel becomes a sharp square block, and
@@ -97,15 +105,16 @@ void ClientSurface::paintEvent(QPaintEvent* event) {
                                QSizeF(event->rect().size()) * scale.ratio)
                             .toAlignedRect();
   if (scale.Smoothed()) {
-    const QRect source = scale.ToFramePixels(exposed).adjusted(-2, -2, 2, 2) & image.rect();
+    const QRect source =
+        ToQRect(scale.ToFramePixels(ToCRect(exposed))).adjusted(-2, -2, 2, 2) & image.rect();
     const QImage enlarged = image.copy(source).scaled(source.size() * scale.factor,
                                                       Qt::IgnoreAspectRatio, Qt::FastTransformation);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter.drawImage(scale.ToDevice(source), enlarged);
+    painter.drawImage(ToQRectF(scale.ToDevice(ToCRect(source))), enlarged);
     return;
   }
-  const QRectF whole = scale.ToDevice(image.rect());
+  const QRectF whole = ToQRectF(scale.ToDevice(ToCRect(image.rect())));
   if (!whole.contains(exposed)) painter.fillRect(exposed, MARGIN_COLOR);
-  const QRect source = scale.ToFramePixels(exposed);
-  painter.drawImage(scale.ToDevice(source), image, source);
+  const QRect source = ToQRect(scale.ToFramePixels(ToCRect(exposed)));
+  painter.drawImage(ToQRectF(scale.ToDevice(ToCRect(source))), image, source);
 }

@@ -3,7 +3,7 @@
 #include <QWidget>
 
 #include "platform/bitmap.h"
-#include "frontends/qt/frame_scale.h"
+#include "platform/frame_scale.h"
 #include "frontends/qt/touch_presses.h"
 
 class CDialog;
@@ -37,7 +37,7 @@ class ClientSurface : public QWidget {
   // How the frame maps to this area's logical and device pixels now.
   FrameScale Scale() const;
   // The client pixel under a logical point of this area.
-  CPoint ToClient(QPointF logical) const { return Scale().ToFrame(logical); }
+  CPoint ToClient(QPointF logical) const { return Scale().ToFrame(logical.x(), logical.y()); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -2,6 +2,7 @@
 // when the game window closes.
 
 #include <QApplication>
+#include <cstdlib>
 #include <future>
 #include <iostream>
 #include <optional>
@@ -11,6 +12,7 @@
 
 #include "app/command_line.h"
 #include "app/game_app.h"
+#include "app/language_choice.h"
 #include "frontends/qt/accessibility_start.h"
 #include "frontends/qt/app_icon_qt.h"
 #include "frontends/qt/close_on_signals.h"
@@ -19,6 +21,7 @@
 #include "frontends/qt/qt_translations.h"
 #include "frontends/qt/startup_report.h"
 #include "frontends/qt/quiet_event_loop.h"
+#include "platform/file_size_limit.h"
 #include "res/dialog_templates.h"
 #include "view/view_pixels.h"
 
@@ -39,10 +42,12 @@ auto StartEarly(Make make) {
 
 int main(int argc, char* argv[]) {
   MarkStartupStage("main");
+  IgnoreFileSizeLimitSignal();
   const CommandLine line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
   if (const std::optional<int> status = AnswerCommandLine(line, std::cout, std::cerr)) {
     return *status;
   }
+  UseLanguageOf(line, EnvironmentLanguages(std::getenv));
   // The icon and the game window's bitmaps need nothing of Qt's windows: they are made
   // meanwhile.
   auto iconImages = StartEarly(AppIconImages);

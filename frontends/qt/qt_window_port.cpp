@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
-#include <algorithm>
 #include <chrono>
 
 #include "platform/dialog.h"
@@ -13,9 +12,6 @@
 #include "frontends/qt/qt_strings.h"
 
 namespace {
-
-// Shorter intervals are raised to this, so no timer can keep the event loop spinning.
-constexpr unsigned MINIMUM_INTERVAL_MS = 10;
 
 TimerSchedule::Millis Now() {
   using namespace std::chrono;
@@ -27,66 +23,25 @@ TimerSchedule::Millis Now() {
 QtWindowPort::QtWindowPort(QtDialogWindow& window)
     : m_window(window),
       m_wakeUp(new QTimer(&window)),
-      m_inputWatcher(std::make_unique<InputWatcher>([this] { WakeTimers(); })) {
+      m_timers({[this](TimerSchedule::Millis delay) { m_wakeUp->start(static_cast<int>(delay)); },
+                [this] { m_wakeUp->stop(); }, Now,
+                [this](int id) { m_window.Dialog().OnTimer(id); }}),
+      m_inputWatcher(std::make_unique<InputWatcher>([this] { m_timers.Wake(); })) {
   m_wakeUp->setSingleShot(true);
   m_wakeUp->setTimerType(Qt::PreciseTimer);
-  QObject::connect(m_wakeUp, &QTimer::timeout, &m_window, [this] { FireDueTimers(); });
+  QObject::connect(m_wakeUp, &QTimer::timeout, &m_window, [this] { m_timers.FireDue(); });
 }
 
 QtWindowPort::~QtWindowPort() { delete m_wakeUp; }
 
-// Starting a running timer starts its interval afresh.
-void QtWindowPort::SetTimer(int id, unsigned milliseconds) {
-  m_timers.Start(id, std::clamp(milliseconds, MINIMUM_INTERVAL_MS, 0x7FFFFFFFu), Now());
-  WakeTimers();
-  ArmWakeUp();
-}
+void QtWindowPort::SetTimer(int id, unsigned milliseconds) { m_timers.Set(id, milliseconds); }
 
-void QtWindowPort::KillTimer(int id) {
-  m_timers.Stop(id);
-  WakeTimers();
-  ArmWakeUp();
-}
+void QtWindowPort::KillTimer(int id) { m_timers.Kill(id); }
 
-void QtWindowPort::RestTimer(int id) {
-  m_timers.Rest(id);
-  ArmWakeUp();
-}
-
-std::optional<TimerSchedule::Millis> QtWindowPort::TimerRemaining(int id) const {
-  return m_timers.Remaining(id, Now());
-}
-
-// Each due timer is taken and delivered in turn, with the wake-up set for the next one first:
-// a tick that opens a box runs a nested event loop in which the other timers go on.
-void QtWindowPort::FireDueTimers() {
-  const TimerSchedule::Millis now = Now();
-  while (const std::optional<int> id = m_timers.TakeDue(now)) {
-    ArmWakeUp();
-    m_window.Dialog().OnTimer(*id);
-    if (!m_timers.IsResting(*id)) WakeTimers();
-  }
-  ArmWakeUp();
-}
-
-void QtWindowPort::WakeTimers() {
-  if (m_timers.WakeAll(Now())) ArmWakeUp();
-}
-
-// A wake-up already set for the same moment stands.
-void QtWindowPort::ArmWakeUp() {
-  const std::optional<TimerSchedule::Millis> next = m_timers.NextWakeUp();
-  if (!next) {
-    m_wakeUp->stop();
-    return;
-  }
-  if (m_wakeUp->isActive() && m_armedFor == *next) return;
-  m_armedFor = *next;
-  m_wakeUp->start(static_cast<int>(std::clamp<TimerSchedule::Millis>(*next - Now(), 0, 0x7FFFFFFF)));
-}
+void QtWindowPort::RestTimer(int id) { m_timers.Rest(id); }
 
 void QtWindowPort::Invalidate() {
-  WakeTimers();
+  m_timers.Wake();
   m_window.Surface().RequestPaint();
 }
 

@@ -3,7 +3,7 @@
 #include <memory>
 #include <optional>
 
-#include "platform/timer_schedule.h"
+#include "platform/window_timers.h"
 #include "platform/window_port.h"
 
 class CDialog;
@@ -38,18 +38,14 @@ class QtWindowPort : public WindowPort {
   ~QtWindowPort() override;
   // For tests: the timer's interval while it runs, its time to the next tick, whether it rests.
   std::optional<unsigned> TimerInterval(int id) const { return m_timers.Interval(id); }
-  std::optional<TimerSchedule::Millis> TimerRemaining(int id) const;
-  bool TimerResting(int id) const { return m_timers.IsResting(id); }
+  std::optional<TimerSchedule::Millis> TimerRemaining(int id) const {
+    return m_timers.Remaining(id);
+  }
+  bool TimerResting(int id) const { return m_timers.Resting(id); }
 
  private:
-  void FireDueTimers();
-  void WakeTimers();
-  // Sets the wake-up for the next awake timer, or none.
-  void ArmWakeUp();
-
   QtDialogWindow& m_window;
-  TimerSchedule m_timers;
   QTimer* m_wakeUp;
-  TimerSchedule::Millis m_armedFor = 0;  // the moment m_wakeUp is set for, while it runs
+  WindowTimers m_timers;
   std::unique_ptr<InputWatcher> m_inputWatcher;
 };

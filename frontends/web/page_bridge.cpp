@@ -57,6 +57,18 @@ EM_JS(void, page_open_url, (const char* url), { vandrelPage.openUrl(UTF8ToString
 
 EM_JS(void, page_program_ended, (void), { vandrelPage.programEnded(); });
 
+EM_JS(char*, page_languages, (void), {
+  const list = (navigator.languages || [navigator.language || '']).join(',');
+  const size = lengthBytesUTF8(list) + 1;
+  const copy = _malloc(size);
+  stringToUTF8(list, copy, size);
+  return copy;
+});
+
+EM_JS(void, page_use_texts, (const char* textsJson), {
+  vandrelPage.useTexts(JSON.parse(UTF8ToString(textsJson)));
+});
+
 // An asynchronous import is known to its callers only inside this file, under its own name.
 EM_ASYNC_JS(int, page_wait_event_async, (double timeoutMs), {
   return await vandrelPage.waitEvent(timeoutMs);

@@ -37,6 +37,13 @@ void page_open_url(const char* url);
 // The program has ended: the page says so and offers to start again.
 void page_program_ended(void);
 
+// --- Language ---
+// The browser's languages, most preferred first, separated by commas ("en-GB,en,zh-CN"); the
+// result is allocated with malloc.
+char* page_languages(void);
+// The page's own words in the language of this run, from textsJson (see PageTextsJson).
+void page_use_texts(const char* textsJson);
+
 // --- Events ---
 // Waits until the page has an event queued or timeoutMs milliseconds have passed (forever
 // when negative). Whether an event is queued.

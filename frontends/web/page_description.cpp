@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "res/catalogue.h"
 #include "res/menu.h"
 
 namespace {
@@ -132,4 +133,17 @@ std::string FilterJson(std::string_view filter) {
     json += "{\"name\":" + JsonString(name) + ",\"patterns\":" + PatternsJson(patterns) + "}";
   }
   return json + "]";
+}
+
+std::string PageTextsJson() {
+  std::string lang(LanguageCode(TextLanguage()));
+  if (const std::size_t bar = lang.find('_'); bar != std::string::npos) lang[bar] = '-';
+  const std::pair<const char*, TextId> words[] = {
+      {"ok", TEXT_BUTTON_OK},        {"close", TEXT_PAGE_CLOSE},   {"saveAs", TEXT_PAGE_SAVE_AS},
+      {"fileName", TEXT_PAGE_FILE_NAME}, {"save", TEXT_PAGE_SAVE}, {"cancel", TEXT_PAGE_CANCEL},
+      {"ended", TEXT_PAGE_ENDED},    {"again", TEXT_PAGE_AGAIN},
+  };
+  std::string json = "{\"lang\":" + JsonString(lang);
+  for (const auto& [name, id] : words) json += ",\"" + std::string(name) + "\":" + JsonString(Text(id));
+  return json + "}";
 }

@@ -23,5 +23,9 @@ std::string MenuJson(int menuId);
 // A list: {"grid": bool, "headings": [...], "widths": [...], "rows": [[...], ...]}.
 std::string ListJson(const ListModel& list);
 
+// The page's own words in the language of this run: {"lang" (as HTML names it: "zh-CN"),
+// "ok", "close", "saveAs", "fileName", "save", "cancel", "ended", "again"}.
+std::string PageTextsJson();
+
 // A file dialog's filter "text|pattern;pattern|...||" as [{"name", "patterns": [...]}].
 std::string FilterJson(std::string_view filter);

@@ -5,6 +5,7 @@
 
 #include "frontends/web/page_bridge.h"
 #include "frontends/web/page_description.h"
+#include "platform/frame_diff.h"
 
 namespace {
 
@@ -55,18 +56,19 @@ bool WebWindowPort::TakeInvalidation() {
   return invalid;
 }
 
-// The frame's 0xFFRRGGBB pixels become the page's RGBA bytes, for the changed part only.
+// Only the pixels that differ from what the page shows go there, as the page's RGBA bytes: a
+// frame drawn again over a wide part often changes a few small spots of it.
 void WebWindowPort::Present(const CBitmap& frame, const CRect& changed) {
-  const int left = std::max(changed.left, 0);
-  const int top = std::max(changed.top, 0);
-  const int right = std::min(changed.right, frame.Width());
-  const int bottom = std::min(changed.bottom, frame.Height());
-  if (right <= left || bottom <= top) return;
-  m_rgba.resize(static_cast<std::size_t>(right - left) * (bottom - top) * 4);
+  const std::optional<CRect> part = ChangedRect(m_shown, frame, changed);
+  if (!part) return;
+  if (m_shown.Width() != frame.Width() || m_shown.Height() != frame.Height()) m_shown = frame;
+  const int width = part->Width();
+  m_rgba.resize(static_cast<std::size_t>(width) * part->Height() * 4);
   unsigned char* out = m_rgba.data();
-  for (int y = top; y < bottom; ++y) {
+  for (int y = part->top; y < part->bottom; ++y) {
     const std::uint32_t* row = frame.Row(y);
-    for (int x = left; x < right; ++x) {
+    std::copy(row + part->left, row + part->right, m_shown.Row(y) + part->left);
+    for (int x = part->left; x < part->right; ++x) {
       const std::uint32_t pixel = row[x];
       *out++ = static_cast<unsigned char>(pixel >> 16);
       *out++ = static_cast<unsigned char>(pixel >> 8);
@@ -74,7 +76,7 @@ void WebWindowPort::Present(const CBitmap& frame, const CRect& changed) {
       *out++ = 0xFF;
     }
   }
-  page_present(m_window, m_rgba.data(), left, top, right - left, bottom - top);
+  page_present(m_window, m_rgba.data(), part->left, part->top, width, part->Height());
 }
 
 std::string WebWindowPort::GetItemText(int id) const {

@@ -13,7 +13,7 @@
 
 // One open window of the page: the game's canvas or an HTML dialog. Its timers run on one
 // schedule that the event loop reads, so resting timers cost nothing; an invalidation is kept
-// until the loop paints; the frame is copied to the page by the part that changed.
+// until the loop paints; of each frame only the pixels that differ from the page's go there.
 class WebWindowPort : public WindowPort {
  public:
   WebWindowPort(int window, CDialog& dialog, CRect client);
@@ -51,6 +51,8 @@ class WebWindowPort : public WindowPort {
   TimerSchedule m_timers;
   bool m_invalid = false;
   std::optional<int> m_result;
+  // The frame as the page shows it, and the page's copy of a part of it.
+  CBitmap m_shown;
   std::vector<unsigned char> m_rgba;
   std::map<int, std::unique_ptr<ListModel>> m_lists;
 };

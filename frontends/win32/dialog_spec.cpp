@@ -1,6 +1,7 @@
 #include "frontends/win32/dialog_spec.h"
 
 #include "platform/windows/wide_text.h"
+#include "res/catalogue.h"
 #include "res/menu.h"
 #include "res/resource_ids.h"
 
@@ -66,7 +67,7 @@ NativeDialogSpec MakeDialogSpec(const DialogTemplate& layout) {
     form.clientWidth = DialogUnitsToPixelsX(layout.width);
     form.clientHeight = DialogUnitsToPixelsY(layout.height);
     // The system menu's About item opens the same box as the Help menu's.
-    form.systemMenuItem = WidenUtf8(ABOUT_MENU_TEXT);
+    form.systemMenuItem = WidenUtf8(Text(TEXT_SYSTEM_MENU_ABOUT));
     form.systemMenuItemId = IDM_ABOUTBOX;
     form.systemMenuCommand = ID_HELP_ABOUT;
   }

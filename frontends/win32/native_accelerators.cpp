@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "frontends/win32/native_accelerators.h"
+#include "frontends/win32/native_message_filter.h"
 
 namespace {
 
@@ -73,16 +74,6 @@ std::optional<ACCEL> ParseKey(const NativeAccelerator& key) {
   return accel;
 }
 
-// Inside a dialog loop: a key for the newest window with keys, or one of its controls, runs
-// that window's command.
-LRESULT CALLBACK FilterMessage(int code, WPARAM wParam, LPARAM lParam) {
-  auto* message = reinterpret_cast<MSG*>(lParam);
-  if (code == MSGF_DIALOGBOX && t_newest != nullptr && message != nullptr) {
-    if (t_newest->Translate(message)) return TRUE;
-  }
-  return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
 }  // namespace
 
 NativeAccelerators::NativeAccelerators(NativeHandle window, const std::vector<NativeAccelerator>& keys)
@@ -93,17 +84,13 @@ NativeAccelerators::NativeAccelerators(NativeHandle window, const std::vector<Na
   }
   if (table.empty()) return;
   m_table = CreateAcceleratorTableW(table.data(), static_cast<int>(table.size()));
-  // One hook serves every window with keys: it asks the newest.
-  if (t_newest == nullptr) {
-    m_hook = SetWindowsHookExW(WH_MSGFILTER, FilterMessage, nullptr, GetCurrentThreadId());
-  }
+  m_filter = std::make_unique<MessageFilterUse>();
   m_outer = t_newest;
   t_newest = this;
 }
 
 NativeAccelerators::~NativeAccelerators() {
   if (t_newest == this) t_newest = m_outer;
-  if (m_hook != nullptr) UnhookWindowsHookEx(static_cast<HHOOK>(m_hook));
   if (m_table != nullptr) DestroyAcceleratorTable(static_cast<HACCEL>(m_table));
 }
 
@@ -114,4 +101,10 @@ bool NativeAccelerators::Translate(void* message) {
     return false;
   }
   return TranslateAcceleratorW(window, static_cast<HACCEL>(m_table), const_cast<MSG*>(msg)) != 0;
+}
+
+// Inside a dialog loop: a key for the newest window with keys, or one of its controls, runs
+// that window's command.
+bool TranslateWindowKeys(MSG* message) {
+  return t_newest != nullptr && t_newest->Translate(message);
 }

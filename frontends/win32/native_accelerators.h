@@ -1,11 +1,14 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "frontends/win32/native_dialog.h"
 
+class MessageFilterUse;
+
 // The keys of a window as an accelerator table, translated inside the system's dialog loop
-// (which translates none by itself) through a message filter hook. The keys work while window
+// (which translates none by itself) by the thread's message filter. The keys work while window
 // or one of its controls has the keyboard, not while another dialog is in front of it.
 class NativeAccelerators {
  public:
@@ -20,7 +23,7 @@ class NativeAccelerators {
 
  private:
   void* m_table = nullptr;  // HACCEL
-  void* m_hook = nullptr;   // HHOOK
+  std::unique_ptr<MessageFilterUse> m_filter;
   NativeAccelerators* m_outer = nullptr;
   NativeHandle m_window;
 };

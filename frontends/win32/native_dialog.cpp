@@ -7,38 +7,14 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
-#include <algorithm>
-#include <memory>
-
-#include "frontends/win32/native_accelerators.h"
 #include "frontends/win32/native_dialog.h"
+#include "frontends/win32/native_placement.h"
 #include "frontends/win32/native_template.h"
+#include "frontends/win32/native_window_state.h"
 
 namespace {
 
 constexpr WORD ICON_RESOURCE = 128;
-
-// What the window procedure keeps for one dialog window.
-struct WindowState {
-  const NativeDialogSpec* form = nullptr;
-  NativeDialogEvents* events = nullptr;
-  int scale = 1;       // device pixels a side per frame pixel (game window)
-  HDC paintDc = nullptr;  // while WM_PAINT asks the dialog for its frame
-  HICON bigIcon = nullptr;
-  HICON smallIcon = nullptr;
-  std::unique_ptr<NativeAccelerators> keys;  // the game window's shortcuts
-  bool leaveTracked = false;  // the system reports the pointer leaving the client area
-};
-
-// Device pixels to frame pixels, rounding down, so points left of or above the client area
-// stay outside it.
-int ToFrame(int device, int scale) {
-  return device >= 0 ? device / scale : -((-device + scale - 1) / scale);
-}
-
-WindowState* StateOf(HWND window) {
-  return reinterpret_cast<WindowState*>(GetWindowLongPtrW(window, DWLP_USER));
-}
 
 HMENU BuildMenu(const std::vector<NativeMenuPopup>& menu) {
   HMENU bar = CreateMenu();
@@ -62,31 +38,7 @@ HICON LoadProgramIcon(int metricX, int metricY) {
                                        GetSystemMetrics(metricY), LR_DEFAULTCOLOR | LR_SHARED));
 }
 
-// The whole number of device pixels a frame pixel takes on this screen: 1 up to 191 dots per
-// inch, 2 from 192, and so on, so the picture stays sharp.
-int ScaleForWindow(HWND window) {
-  HDC dc = GetDC(window);
-  const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
-  ReleaseDC(window, dc);
-  return std::max(1, dpi / 96);
-}
-
-// Sizes the window so that its client area, below the menu bar, is exactly width x height.
-void FitClientArea(HWND window, int width, int height) {
-  for (int attempt = 0; attempt < 2; ++attempt) {
-    RECT client;
-    GetClientRect(window, &client);
-    const int dx = width - (client.right - client.left);
-    const int dy = height - (client.bottom - client.top);
-    if (dx == 0 && dy == 0) return;
-    RECT frame;
-    GetWindowRect(window, &frame);
-    SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left + dx,
-                 frame.bottom - frame.top + dy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
-}
-
-// The game window's own parts: menu bar, system-menu item, icons, fixed client size.
+// The game window's own parts: menu bar, system-menu item, icons. The framework sizes it.
 void SetUpGameWindow(HWND window, WindowState& state) {
   const NativeDialogSpec& form = *state.form;
   SetMenu(window, BuildMenu(form.menu));
@@ -101,18 +53,37 @@ void SetUpGameWindow(HWND window, WindowState& state) {
   SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(state.bigIcon));
   SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(state.smallIcon));
   state.keys = std::make_unique<NativeAccelerators>(window, form.accelerators);
-  state.scale = ScaleForWindow(window);
-  FitClientArea(window, form.clientWidth * state.scale, form.clientHeight * state.scale);
 }
 
-void PaintGameWindow(HWND window, WindowState& state) {
+// Minimised, the window shows the program's icon centred on the icon's own background.
+void PaintIcon(HWND window, const WindowState& state) {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window, &paint);
+  SendMessageW(window, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  RECT client;
+  GetClientRect(window, &client);
+  const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+  const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+  DrawIcon(dc, x, y, state.bigIcon);
+  EndPaint(window, &paint);
+}
+
+// The frame is composed at every paint, minimised too. The part that changed since the last
+// frame, and whatever Windows asks to be drawn again, is drawn from the frame the framework
+// keeps.
+void PaintGameWindow(HWND window, WindowState& state) {
   if (IsIconic(window)) {
-    DrawIcon(dc, 0, 0, state.bigIcon);
-  } else {
-    state.paintDc = dc;
+    PaintIcon(window, state);
     state.events->Paint();
+    return;
+  }
+  state.events->Paint();
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window, &paint);
+  if (!IsRectEmpty(&paint.rcPaint)) {
+    state.paintDc = dc;
+    state.events->Expose(paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right,
+                         paint.rcPaint.bottom);
     state.paintDc = nullptr;
   }
   EndPaint(window, &paint);
@@ -132,11 +103,28 @@ void DeliverDrop(HDROP drop, NativeDialogEvents& events) {
   if (!paths.empty()) events.DropFiles(paths);
 }
 
-// The system says once when the pointer leaves the client area, after it was asked on a move.
-void TrackLeave(HWND window, WindowState& state) {
-  if (state.leaveTracked) return;
-  TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, window, 0};
-  state.leaveTracked = TrackMouseEvent(&track) != FALSE;
+// The window whose leaving is being watched for, if any, and whether this thread has the
+// system cursor hidden.
+thread_local HWND t_watchedForLeaving = nullptr;
+thread_local bool t_cursorHidden = false;
+
+void TrackLeaving(HWND window, DWORD flags) {
+  TRACKMOUSEEVENT track{};
+  track.cbSize = sizeof track;
+  track.dwFlags = flags;
+  track.hwndTrack = window;
+  TrackMouseEvent(&track);
+}
+
+// While the system cursor is hidden over the window (a piece is carried there), the pointer
+// leaving it is reported (WM_MOUSELEAVE, which the input watch hears and the dialog takes as the
+// pointer leaving), so the carried piece goes at once even when nothing else happens. With the
+// cursor shown nothing is drawn at the pointer, and the watch is not asked for: some systems
+// (Wine) watch by polling the pointer.
+void WatchForLeaving(HWND window) {
+  if (t_watchedForLeaving == window || !t_cursorHidden) return;
+  TrackLeaving(window, TME_LEAVE);
+  t_watchedForLeaving = window;
 }
 
 bool DeliverMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -153,18 +141,20 @@ bool DeliverMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   }
   WindowState* state = StateOf(window);
   if (state == nullptr) return false;
-  if (kind == NativeMouse::Move) TrackLeave(window, *state);
-  if (kind == NativeMouse::Leave) state->leaveTracked = false;
-  state->events->Mouse(kind, static_cast<unsigned>(wParam & 0x1F),
-                       ToFrame(GET_X_LPARAM(lParam), state->scale),
-                       ToFrame(GET_Y_LPARAM(lParam), state->scale));
+  if (kind == NativeMouse::Move) WatchForLeaving(window);
+  state->events->Mouse(kind, static_cast<unsigned>(wParam & 0x1F), GET_X_LPARAM(lParam),
+                       GET_Y_LPARAM(lParam));
   return true;
 }
 
 INT_PTR OnInitDialog(HWND window, LPARAM lParam) {
   auto* state = reinterpret_cast<WindowState*>(lParam);
   SetWindowLongPtrW(window, DWLP_USER, lParam);
-  if (IsGameWindow(*state->form)) SetUpGameWindow(window, *state);
+  if (IsGameWindow(*state->form)) {
+    SetUpGameWindow(window, *state);
+  } else {
+    CentreOverOwner(window, GetWindow(window, GW_OWNER));
+  }
   return state->events->InitDialog(window) ? TRUE : FALSE;
 }
 
@@ -175,11 +165,43 @@ void OnCommand(WindowState& state, WPARAM wParam, LPARAM lParam) {
   if (code == BN_CLICKED || (lParam == 0 && code == 1)) state.events->Command(LOWORD(wParam));
 }
 
+// The game window takes the place and size Windows suggests for the new resolution, and the
+// framework sizes its client area for the frame again. Other dialogs scale by themselves.
+void OnDpiChanged(HWND window, WindowState& state, LPARAM lParam) {
+  const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+  SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  state.events->DpiChanged();
+}
+
+INT_PTR OnGameWindowMessage(HWND window, WindowState& state, UINT message, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      PaintGameWindow(window, state);
+      return TRUE;
+    case WM_ERASEBKGND:
+      // The frame covers the whole client area; erasing first would only flicker.
+      SetWindowLongPtrW(window, DWLP_MSGRESULT, 1);
+      return TRUE;
+    case WM_DPICHANGED:
+      OnDpiChanged(window, state, lParam);
+      return TRUE;
+    case WM_MOUSELEAVE:
+      // The watch is spent; the leaving itself goes on to the dialog as a mouse event.
+      if (t_watchedForLeaving == window) t_watchedForLeaving = nullptr;
+      return FALSE;
+    default:
+      return FALSE;
+  }
+}
+
 INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) return OnInitDialog(window, lParam);
   WindowState* state = StateOf(window);
   if (state == nullptr) return FALSE;
-  const bool game = IsGameWindow(*state->form);
+  if (IsGameWindow(*state->form) && OnGameWindowMessage(window, *state, message, lParam)) {
+    return TRUE;
+  }
   switch (message) {
     case WM_COMMAND:
       OnCommand(*state, wParam, lParam);
@@ -187,18 +209,13 @@ INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_TIMER:
       state->events->Timer(static_cast<int>(wParam) - 1);
       return TRUE;
-    case WM_PAINT:
-      if (!game) return FALSE;
-      PaintGameWindow(window, *state);
-      return TRUE;
-    case WM_ERASEBKGND:
-      // The frame covers the whole client area; erasing first would only flicker.
-      if (!game) return FALSE;
-      SetWindowLongPtrW(window, DWLP_MSGRESULT, 1);
-      return TRUE;
     case WM_DROPFILES:
       DeliverDrop(reinterpret_cast<HDROP>(wParam), *state->events);
       return TRUE;
+    case WM_ACTIVATE:
+    case WM_SIZE:
+      NativeReportInput();
+      return FALSE;
     case WM_SYSCOMMAND:
       if (state->form->systemMenuItemId == 0 ||
           (wParam & 0xFFF0) != static_cast<WPARAM>(state->form->systemMenuItemId)) {
@@ -219,6 +236,13 @@ INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 }  // namespace
 
+void NativeCursorHidden(bool hidden) {
+  t_cursorHidden = hidden;
+  if (hidden || t_watchedForLeaving == nullptr) return;
+  TrackLeaving(t_watchedForLeaving, TME_LEAVE | TME_CANCEL);
+  t_watchedForLeaving = nullptr;
+}
+
 int NativeRunDialog(const NativeDialogSpec& form, NativeHandle owner, NativeDialogEvents& events) {
   const std::vector<WORD> layout = BuildDialogTemplate(form);
   WindowState state;
@@ -228,83 +252,4 @@ int NativeRunDialog(const NativeDialogSpec& form, NativeHandle owner, NativeDial
       GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(layout.data()),
       static_cast<HWND>(owner), DialogProc, reinterpret_cast<LPARAM>(&state));
   return static_cast<int>(result);
-}
-
-void NativeEndDialog(NativeHandle window, int result) {
-  EndDialog(static_cast<HWND>(window), result);
-}
-
-// Timer ids are shifted by one: the game counts from 0, and Windows wants ids above 0.
-void NativeSetTimer(NativeHandle window, int id, unsigned milliseconds) {
-  SetTimer(static_cast<HWND>(window), static_cast<UINT_PTR>(id) + 1,
-           std::max(milliseconds, static_cast<unsigned>(USER_TIMER_MINIMUM)), nullptr);
-}
-
-void NativeKillTimer(NativeHandle window, int id) {
-  KillTimer(static_cast<HWND>(window), static_cast<UINT_PTR>(id) + 1);
-}
-
-void NativeInvalidate(NativeHandle window) {
-  InvalidateRect(static_cast<HWND>(window), nullptr, FALSE);
-}
-
-void NativeClientSize(NativeHandle window, int& width, int& height) {
-  RECT client{};
-  GetClientRect(static_cast<HWND>(window), &client);
-  const WindowState* state = StateOf(static_cast<HWND>(window));
-  const int scale = state != nullptr ? state->scale : 1;
-  width = (client.right - client.left) / scale;
-  height = (client.bottom - client.top) / scale;
-}
-
-void NativeScreenToClient(NativeHandle window, int& x, int& y) {
-  POINT point{x, y};
-  ScreenToClient(static_cast<HWND>(window), &point);
-  const WindowState* state = StateOf(static_cast<HWND>(window));
-  const int scale = state != nullptr ? state->scale : 1;
-  x = ToFrame(point.x, scale);
-  y = ToFrame(point.y, scale);
-}
-
-bool NativeIsIconic(NativeHandle window) { return IsIconic(static_cast<HWND>(window)) != FALSE; }
-
-void NativePresent(NativeHandle window, const std::uint32_t* pixels, int width, int height) {
-  HWND hwnd = static_cast<HWND>(window);
-  WindowState* state = StateOf(hwnd);
-  if (state == nullptr || pixels == nullptr || width <= 0 || height <= 0) return;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // rows top to bottom
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  HDC dc = state->paintDc != nullptr ? state->paintDc : GetDC(hwnd);
-  if (state->scale == 1) {
-    SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
-                      static_cast<UINT>(height), pixels, &info, DIB_RGB_COLORS);
-  } else {
-    SetStretchBltMode(dc, COLORONCOLOR);
-    StretchDIBits(dc, 0, 0, width * state->scale, height * state->scale, 0, 0, width, height,
-                  pixels, &info, DIB_RGB_COLORS, SRCCOPY);
-  }
-  if (dc != state->paintDc) ReleaseDC(hwnd, dc);
-}
-
-std::wstring NativeGetItemText(NativeHandle window, int id) {
-  HWND item = GetDlgItem(static_cast<HWND>(window), id);
-  if (item == nullptr) return {};
-  const int length = GetWindowTextLengthW(item);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  const int got = GetWindowTextW(item, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(std::max(got, 0)));
-  return text;
-}
-
-void NativeSetItemText(NativeHandle window, int id, const std::wstring& text) {
-  SetDlgItemTextW(static_cast<HWND>(window), id, text.c_str());
-}
-
-NativeHandle NativeGetItem(NativeHandle window, int id) {
-  return GetDlgItem(static_cast<HWND>(window), id);
 }

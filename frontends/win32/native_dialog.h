@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,9 +41,8 @@ struct NativeAccelerator {
 };
 
 // What a dialog window is built from. A dialog with a menu is the game window: its client area
-// is clientWidth x clientHeight frame pixels whatever the dialog font, scaled by the whole
-// factor the screen's resolution asks for; the others are sized in dialog units by their font,
-// as Windows lays out every dialog.
+// shows a frame of clientWidth x clientHeight pixels, scaled to the screen's dots per inch;
+// the others are sized in dialog units by their font, as Windows lays out every dialog.
 struct NativeDialogSpec {
   std::wstring title;
   int width = 0, height = 0;  // dialog units
@@ -64,6 +64,7 @@ struct NativeDialogSpec {
 enum class NativeMouse { LeftDown, LeftDoubleClick, RightDown, Move, Leave };
 
 // The events of one dialog window, handed from the window procedure to the framework.
+// Positions and sizes are device pixels of the client area.
 class NativeDialogEvents {
  public:
   virtual ~NativeDialogEvents() = default;
@@ -73,35 +74,69 @@ class NativeDialogEvents {
   // every other id as it stands.
   virtual void Command(int id) = 0;
   virtual void Timer(int id) = 0;
-  // Asks for the frame; it arrives through NativePresent while this runs.
+  // Asks the dialog for its frame (the game window); the part that changed is marked for
+  // drawing with NativeInvalidateArea.
   virtual void Paint() = 0;
-  // Client coordinates in frame pixels; flags as the mouse messages give them (MK_...).
+  // Draws the box (left, top, right, bottom) of the client area with NativeShowPixels.
+  virtual void Expose(int left, int top, int right, int bottom) = 0;
+  // Flags as the mouse messages give them (MK_...).
   virtual void Mouse(NativeMouse kind, unsigned flags, int x, int y) = 0;
   virtual void DropFiles(const std::vector<std::wstring>& paths) = 0;
+  // The window's dots per inch changed; it stands in the rectangle Windows suggested.
+  virtual void DpiChanged() = 0;
   // The window is being destroyed; it still exists.
   virtual void Destroy() = 0;
 };
 
 // Creates the dialog window, runs its modal loop (which goes on dispatching the messages of
 // every other window of the thread, timers included) until NativeEndDialog, destroys it and
-// returns the result; -1 when the window cannot be created. owner may be null.
+// returns the result; -1 when the window cannot be created. owner may be null. A dialog other
+// than the game window opens centred over its owner.
 int NativeRunDialog(const NativeDialogSpec& form, NativeHandle owner, NativeDialogEvents& events);
 
 // Services of an open dialog window.
 void NativeEndDialog(NativeHandle window, int result);
+// A system timer: WM_TIMER with id until it is killed; setting it again restarts it.
 void NativeSetTimer(NativeHandle window, int id, unsigned milliseconds);
 void NativeKillTimer(NativeHandle window, int id);
-// Asks for one later WM_PAINT of the whole client area, without erasing.
+// Asks for one later paint (NativeDialogEvents::Paint), without erasing anything.
 void NativeInvalidate(NativeHandle window);
-// Size of the client area in frame pixels.
+// Marks a box of the client area to be drawn (NativeDialogEvents::Expose) at the next paint.
+void NativeInvalidateArea(NativeHandle window, int left, int top, int right, int bottom);
 void NativeClientSize(NativeHandle window, int& width, int& height);
-// A screen point in the client area's frame pixels.
+// Sizes the window so that its client area, below the menu bar, is exactly width x height.
+void NativeSetClientSize(NativeHandle window, int width, int height);
+// A screen point in client coordinates.
 void NativeScreenToClient(NativeHandle window, int& x, int& y);
 bool NativeIsIconic(NativeHandle window);
-// Shows a frame of width x height pixels 0x??RRGGBB, rows top to bottom, at the client area's
-// top-left corner, each pixel as a block of the window's scale factor.
-void NativePresent(NativeHandle window, const std::uint32_t* pixels, int width, int height);
+// The dots per inch of the screen the window stands on (96 at 100 %).
+int NativeWindowDpi(NativeHandle window);
+// Shows width x height pixels 0x??RRGGBB, rows top to bottom, with their top-left corner at
+// (left, top) of the client area.
+void NativeShowPixels(NativeHandle window, const std::uint32_t* pixels, int width, int height,
+                      int left, int top);
 std::wstring NativeGetItemText(NativeHandle window, int id);
 void NativeSetItemText(NativeHandle window, int id, const std::wstring& text);
 // The control's own window, or null.
 NativeHandle NativeGetItem(NativeHandle window, int id);
+
+// Calls onInput for every input message (pointer, keys, the pointer leaving a window, dropped
+// files) that a window of this thread takes from its queue, in any message loop, those of
+// message boxes and dialogs included, and when a dialog window of this back end is activated,
+// deactivated, minimised or restored, for as long as it lives.
+class NativeInputWatch {
+ public:
+  explicit NativeInputWatch(std::function<void()> onInput);
+  ~NativeInputWatch();
+  NativeInputWatch(const NativeInputWatch&) = delete;
+  NativeInputWatch& operator=(const NativeInputWatch&) = delete;
+
+ private:
+  std::function<void()> m_onInput;
+  friend void NativeReportInput();
+};
+// Tells every input watch of this thread that something happened.
+void NativeReportInput();
+// Whether the system cursor is hidden now (its show count below 0): while it is, the pointer
+// leaving the game window is watched for.
+void NativeCursorHidden(bool hidden);

@@ -12,6 +12,27 @@ HWND Handle(NativeHandle list) { return static_cast<HWND>(list); }
 // Texts longer than this are cut when read back; the leaderboard's are far shorter.
 constexpr int TEXT_BUFFER = 1024;
 
+// The width the heading of column needs in the header: its text in the header's font and the
+// margins the header draws it between, with a pixel to spare for rounding.
+int HeadingWidth(HWND list, int column) {
+  HWND header = ListView_GetHeader(list);
+  wchar_t text[TEXT_BUFFER] = {};
+  HDITEMW item{};
+  item.mask = HDI_TEXT;
+  item.pszText = text;
+  item.cchTextMax = TEXT_BUFFER;
+  if (header == nullptr || !Header_GetItem(header, column, &item)) return 0;
+  HDC dc = GetDC(header);
+  const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(header, WM_GETFONT, 0, 0));
+  HGDIOBJ old = SelectObject(dc, font);
+  RECT box{0, 0, 0, 0};
+  DrawTextW(dc, text, -1, &box, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+  SelectObject(dc, old);
+  ReleaseDC(header, dc);
+  const int margin = static_cast<int>(SendMessageW(header, HDM_GETBITMAPMARGIN, 0, 0));
+  return box.right - box.left + 2 * margin + 1;
+}
+
 }  // namespace
 
 unsigned NativeListView::GetExtendedStyle() const {
@@ -53,8 +74,20 @@ bool NativeListView::SetItemText(int row, int column, const std::wstring& text) 
 
 bool NativeListView::DeleteAllItems() { return ListView_DeleteAllItems(Handle(m_list)) != FALSE; }
 
+
+// Fitting the heading is left to the list view, which measures it a little short under some
+// systems' font fallbacks (a Chinese heading in a font without Chinese glyphs showed "名…"), so
+// a column fitted to its heading is widened to the heading's own measure where it falls short.
 bool NativeListView::SetColumnWidth(int column, int width) {
-  return ListView_SetColumnWidth(Handle(m_list), column, width) != FALSE;
+  HWND list = Handle(m_list);
+  if (!ListView_SetColumnWidth(list, column, width)) return false;
+  if (width == LVSCW_AUTOSIZE_USEHEADER) {
+    const int heading = HeadingWidth(list, column);
+    if (ListView_GetColumnWidth(list, column) < heading) {
+      ListView_SetColumnWidth(list, column, heading);
+    }
+  }
+  return true;
 }
 
 int NativeListView::GetColumnCount() const {

@@ -5,6 +5,8 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
+#include "frontends/win32/native_dialog.h"
+#include "frontends/win32/native_placement.h"
 #include "frontends/win32/native_services.h"
 
 namespace {
@@ -21,8 +23,10 @@ std::wstring FilterList(const std::wstring& filter) {
 
 }  // namespace
 
+// Windows centres a message box on the screen; this one stands over the window it belongs to.
 int NativeMessageBox(NativeHandle owner, const std::wstring& text, const std::wstring& caption,
                      unsigned type) {
+  const CentreNextWindow overOwner(static_cast<HWND>(owner));
   return MessageBoxW(static_cast<HWND>(owner), text.c_str(), caption.c_str(), MB_OK | type);
 }
 
@@ -49,7 +53,7 @@ bool NativeRunFileDialog(NativeHandle owner, const NativeFileDialogOptions& opti
   return true;
 }
 
-void NativeShowCursor(bool show) { ShowCursor(show ? TRUE : FALSE); }
+void NativeShowCursor(bool show) { NativeCursorHidden(ShowCursor(show ? TRUE : FALSE) < 0); }
 
 void NativeCursorPos(int& x, int& y) {
   POINT point{};
@@ -67,6 +71,32 @@ void NativeInitCommonControls() {
   controls.dwSize = sizeof controls;
   controls.dwICC = ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES;
   InitCommonControlsEx(&controls);
+}
+
+std::vector<std::wstring> NativeUserLanguages() {
+  std::vector<std::wstring> languages;
+  ULONG count = 0;
+  ULONG size = 0;
+  if (!GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, nullptr, &size) || size == 0) {
+    return languages;
+  }
+  std::wstring list(size, L'\0');
+  if (!GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, list.data(), &size)) return languages;
+  // Names one after the other, each ended by a NUL, the list by one more.
+  for (const wchar_t* name = list.c_str(); *name != L'\0'; name += wcslen(name) + 1) {
+    languages.emplace_back(name);
+  }
+  return languages;
+}
+
+void NativeUseUiLanguage(const std::wstring& language) {
+  std::wstring names = language;
+  for (wchar_t& c : names) {
+    if (c == L'_') c = L'-';
+  }
+  names.append(2, L'\0');
+  ULONG count = 0;
+  SetThreadPreferredUILanguages(MUI_LANGUAGE_NAME, names.c_str(), &count);
 }
 
 std::vector<std::wstring> NativeCommandLineArguments() {

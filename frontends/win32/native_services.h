@@ -9,7 +9,8 @@
 // Services of the desktop that are not one dialog window's, on the Win32 API. Plain types
 // only; see native_dialog.h for why.
 
-// A modal message box with one OK button; type takes the MB_ICON... bits. Returns its result.
+// A modal message box with one OK button, centred over owner; type takes the MB_ICON... bits.
+// Returns its result.
 int NativeMessageBox(NativeHandle owner, const std::wstring& text, const std::wstring& caption,
                      unsigned type);
 
@@ -73,3 +74,9 @@ void NativeDrawText(std::uint32_t* pixels, int width, int height, const NativeFo
 
 // The program's command-line arguments after its own name.
 std::vector<std::wstring> NativeCommandLineArguments();
+
+// The user's display languages, most preferred first ("en-GB", "zh-CN").
+std::vector<std::wstring> NativeUserLanguages();
+// Asks the system's own dialogs and boxes (their buttons, the file dialogs) to speak language
+// ("en", "zh_CN") where Windows has it installed; else they keep the system's language.
+void NativeUseUiLanguage(const std::wstring& language);

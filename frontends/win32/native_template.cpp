@@ -94,8 +94,8 @@ void WriteControl(TemplateWriter& out, const NativeControl& control) {
 std::vector<WORD> BuildDialogTemplate(const NativeDialogSpec& form) {
   const bool game = IsGameWindow(form);
   DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_FIXEDSYS;
-  // The game window stands at the top-left corner; the other dialogs over their owner.
-  if (!game) style |= DS_CENTER;
+  // The game window stands at the top-left corner; the other dialogs are centred over their
+  // owner when they are set up (DS_CENTER would centre them on the screen).
   DWORD exStyle = game ? WS_EX_APPWINDOW : 0;
   if (form.acceptFiles) exStyle |= WS_EX_ACCEPTFILES;
 

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <tuple>
@@ -43,15 +44,21 @@ std::wstring AvailableFace(const std::wstring& face) {
 }
 
 // Fonts live for the whole run: the game uses two, made once each.
+//
+// The game's heights are cell heights of "黑体", whose cell is exactly one em. A face standing
+// in for it often has a taller cell (WenQuanYi Zen Hei's is about a third taller) and would
+// draw smaller glyphs at the same cell height, so the height is asked for as the em height:
+// the same size for "黑体" itself, and for a stand-in the glyph size "黑体" would have, as the
+// Linux program draws it. The glyphs are drawn without smoothing, crisp on the game's art.
 HFONT FontFor(const NativeFontSpec& form) {
   using Key = std::tuple<int, int, bool, int, int, std::wstring>;
   static std::map<Key, HFONT> fonts;
   const Key key{form.height, form.weight, form.italic, form.charset, form.pitchAndFamily, form.face};
   HFONT& font = fonts[key];
   if (font == nullptr) {
-    font = CreateFontW(form.height, 0, 0, 0, form.weight, form.italic, FALSE, FALSE,
+    font = CreateFontW(-std::abs(form.height), 0, 0, 0, form.weight, form.italic, FALSE, FALSE,
                        static_cast<BYTE>(form.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                       DEFAULT_QUALITY, static_cast<BYTE>(form.pitchAndFamily),
+                       NONANTIALIASED_QUALITY, static_cast<BYTE>(form.pitchAndFamily),
                        AvailableFace(form.face).c_str());
   }
   return font;

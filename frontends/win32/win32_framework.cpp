@@ -16,19 +16,27 @@ namespace {
 // port to the dialog for the life of the window.
 class DialogRun : public NativeDialogEvents {
  public:
-  DialogRun(CDialog& dialog, Win32Framework& framework) : m_dialog(dialog), m_framework(framework) {}
+  DialogRun(CDialog& dialog, const NativeDialogSpec& form, Win32Framework& framework)
+      : m_dialog(dialog), m_form(form), m_framework(framework) {}
 
   bool InitDialog(NativeHandle window) override {
-    m_port = std::make_unique<Win32WindowPort>(window);
+    m_port = std::make_unique<Win32WindowPort>(window, m_form.clientWidth, m_form.clientHeight,
+                                               [this](int id) { m_dialog.OnTimer(id); });
+    m_port->FitToScreen();
     m_framework.Opened(m_dialog, window);
     m_dialog.AttachPort(m_port.get());
     return m_dialog.OnInitDialog();
   }
   void Command(int id) override { m_dialog.OnButton(id); }
-  void Timer(int id) override { m_dialog.OnTimer(id); }
+  void Timer(int id) override {
+    if (id == Win32WindowPort::WAKE_UP_TIMER) m_port->WakeUpCame();
+  }
   void Paint() override { m_dialog.OnPaint(); }
+  void Expose(int left, int top, int right, int bottom) override {
+    m_port->Expose(CRect{left, top, right, bottom});
+  }
   void Mouse(NativeMouse kind, unsigned flags, int x, int y) override {
-    const CPoint point{x, y};
+    const CPoint point = m_port->DeviceToClient(x, y);
     switch (kind) {
       case NativeMouse::LeftDown: m_dialog.OnLButtonDown(flags, point); break;
       case NativeMouse::LeftDoubleClick: m_dialog.OnLButtonDblClk(flags, point); break;
@@ -42,6 +50,7 @@ class DialogRun : public NativeDialogEvents {
     for (const std::wstring& path : paths) utf8.push_back(NarrowToUtf8(path));
     m_dialog.OnDropFiles(utf8);
   }
+  void DpiChanged() override { m_port->FitToScreen(); }
   void Destroy() override {
     m_dialog.OnDestroy();
     m_dialog.DetachPort();
@@ -50,6 +59,7 @@ class DialogRun : public NativeDialogEvents {
 
  private:
   CDialog& m_dialog;
+  const NativeDialogSpec& m_form;
   Win32Framework& m_framework;
   std::unique_ptr<Win32WindowPort> m_port;
 };
@@ -84,7 +94,7 @@ int Win32Framework::RunModal(CDialog& dialog) {
   const DialogTemplate* layout = FindDialogTemplate(dialog.TemplateId());
   if (layout == nullptr) return -1;
   const NativeDialogSpec form = MakeDialogSpec(*layout);
-  DialogRun run(dialog, *this);
+  DialogRun run(dialog, form, *this);
   return NativeRunDialog(form, OwnerWindow(dialog.GetParent()), run);
 }
 

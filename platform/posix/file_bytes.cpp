@@ -12,13 +12,13 @@
 bool ReadFileBytes(const std::string& path, std::size_t maxBytes, std::string& bytes) {
   bytes.clear();
   // O_NONBLOCK lets a FIFO open without waiting for a writer; O_NOCTTY keeps a terminal from
-  // becoming ours. Whatever opened is then looked at before a single byte is read.
+  // becoming ours. Whatever opened is then looked at before a single byte is read. The reads
+  // stay non-blocking: a file on a disk always answers at once, and a kernel file that calls
+  // itself regular but waits for data to come (/proc/kmsg) answers EAGAIN and is refused.
   FileDescriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY)};
   if (file.fd < 0) return false;
   struct stat status{};
   if (::fstat(file.fd, &status) != 0 || !S_ISREG(status.st_mode)) return false;
-  const int flags = ::fcntl(file.fd, F_GETFL);
-  if (flags < 0 || ::fcntl(file.fd, F_SETFL, flags & ~O_NONBLOCK) != 0) return false;
   char buffer[65536];
   while (bytes.size() < maxBytes) {
     const std::size_t want = std::min(sizeof buffer, maxBytes - bytes.size());

@@ -11,12 +11,16 @@
 
 namespace {
 
-constexpr int LOCK_WAIT_STEPS = 300;
-constexpr useconds_t LOCK_WAIT_STEP_US = 10000;
+constexpr int LOCK_WAIT_STEP_MS = 10;
+// Every user who plays from the folder must be able to open the lock file: with a private
+// lock file, another user's game could not take the lock at all. Write access too, because a
+// lock over NFS is a byte-range lock, which needs a descriptor open for writing.
+constexpr mode_t LOCK_FILE_MODE = 0666;
 
 // Opens a regular file to lock, without following a link at its own name or waiting on it.
 int OpenForLock(const std::string& path, int flags) {
-  const int fd = ::open(path.c_str(), flags | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+  const int fd = ::open(path.c_str(), flags | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC,
+                        LOCK_FILE_MODE);
   struct stat status{};
   if (fd >= 0 && (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))) {
     ::close(fd);
@@ -25,22 +29,36 @@ int OpenForLock(const std::string& path, int flags) {
   return fd;
 }
 
+// The lock file at lockPath, made with LOCK_FILE_MODE whatever the umask when this process
+// creates it; another user's existing one is opened for reading where it allows no writing
+// (flock needs no write access on a local disk).
+int OpenLockFile(const std::string& lockPath) {
+  int fd = OpenForLock(lockPath, O_RDWR | O_CREAT | O_EXCL);
+  if (fd >= 0) {
+    ::fchmod(fd, LOCK_FILE_MODE);
+    return fd;
+  }
+  fd = OpenForLock(lockPath, O_RDWR);
+  return fd >= 0 ? fd : OpenForLock(lockPath, O_RDONLY);
+}
+
 }  // namespace
 
-FileLock::FileLock(const std::string& path) {
+FileLock::FileLock(const std::string& path, int waitMilliseconds) {
   std::string target;
   if (!ResolveLinks(path, target)) return;
-  m_fd = OpenForLock(target + ".lock", O_RDWR | O_CREAT);
-  if (m_fd < 0) m_fd = OpenForLock(target, O_RDONLY);
+  m_fd = OpenLockFile(target + ".lock");
   if (m_fd < 0) return;
-  for (int step = 0; step < LOCK_WAIT_STEPS; ++step) {
+  for (int waited = 0;; waited += LOCK_WAIT_STEP_MS) {
     if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0) {
       m_held = true;
       return;
     }
     if (errno != EWOULDBLOCK && errno != EINTR) return;
-    ::usleep(LOCK_WAIT_STEP_US);
+    if (waited >= waitMilliseconds) break;
+    ::usleep(LOCK_WAIT_STEP_MS * 1000);
   }
+  m_busy = true;
 }
 
 FileLock::~FileLock() {

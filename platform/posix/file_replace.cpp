@@ -93,24 +93,25 @@ int CreateTemporaryIn(const std::string& folder, mode_t mode, std::string& tempP
   return -1;
 }
 
-// The last resort in a folder that takes no new file: the existing file is cut and rewritten.
-bool WriteInPlace(const std::string& target, std::string_view bytes) {
-  FileDescriptor file{
-      ::open(target.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
-  struct stat status{};
-  if (file.fd < 0 || ::fstat(file.fd, &status) != 0 || !S_ISREG(status.st_mode)) return false;
-  const bool written =
-      ::ftruncate(file.fd, 0) == 0 && WriteAll(file.fd, bytes) && ::fsync(file.fd) == 0;
-  return file.Close() && written;
-}
-
-// Gives the new file what the old one had: its owner where the system allows, and its
-// permission bits.
+// Gives the new file what the old one had: its owner where the system allows (else at least
+// its group, which a member may give, so a file that players of one group share stays theirs),
+// and its permission bits.
 bool TakeOverAttributes(int fd, const struct stat& old) {
-  if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) {
-    [[maybe_unused]] const int ignored = ::fchown(fd, old.st_uid, old.st_gid);
+  if ((old.st_uid != ::geteuid() || old.st_gid != ::getegid()) &&
+      ::fchown(fd, old.st_uid, old.st_gid) != 0) {
+    [[maybe_unused]] const int ignored = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
   }
   return ::fchmod(fd, old.st_mode & 0777) == 0;
+}
+
+// Whether this process may rename a new file over the one described by status in folder: a
+// folder with the sticky bit (as /tmp) lets only the file's or the folder's owner do that.
+bool MayRenameOver(const std::string& folder, const struct stat& status) {
+  struct stat folderStatus{};
+  if (::stat(folder.c_str(), &folderStatus) != 0) return false;
+  const uid_t self = ::geteuid();
+  return (folderStatus.st_mode & S_ISVTX) == 0 || self == 0 || status.st_uid == self ||
+         folderStatus.st_uid == self;
 }
 
 void SyncFolder(const std::string& folder) {
@@ -133,10 +134,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   std::string tempPath;
   // A file that replaces another is private until its permission bits are set.
   FileDescriptor file{CreateTemporaryIn(folder, exists ? 0600 : 0666, tempPath)};
-  if (file.fd < 0) {
-    const bool folderClosed = errno == EACCES || errno == EPERM || errno == EROFS;
-    return exists && folderClosed && WriteInPlace(target, bytes);
-  }
+  if (file.fd < 0) return false;
   const bool written = WriteAll(file.fd, bytes) && (!exists || TakeOverAttributes(file.fd, old)) &&
                        ::fsync(file.fd) == 0;
   if (!file.Close() || !written || std::rename(tempPath.c_str(), target.c_str()) != 0) {
@@ -150,9 +148,21 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
 bool CanReplaceFile(const std::string& path) {
   std::string target;
   if (!ResolveLinks(path, target)) return false;
+  const std::string folder = FolderOf(target);
+  if (::access(folder.c_str(), W_OK | X_OK) != 0) return false;
   struct stat status{};
   if (::lstat(target.c_str(), &status) == 0) {
-    return S_ISREG(status.st_mode) && MayWriteFile(target, status);
+    return S_ISREG(status.st_mode) && MayWriteFile(target, status) && MayRenameOver(folder, status);
   }
-  return errno == ENOENT && ::access(FolderOf(target).c_str(), W_OK | X_OK) == 0;
+  return errno == ENOENT;
+}
+
+std::string FinalPath(const std::string& path) {
+  std::string target;
+  return ResolveLinks(path, target) ? target : std::string();
+}
+
+bool NothingAt(const std::string& path) {
+  struct stat status{};
+  return ::stat(path.c_str(), &status) != 0 && errno == ENOENT;
 }

@@ -59,13 +59,18 @@ var vandrelFiles = {
     });
   },
 
-  // Without the browser's locks (or outside a browser) the lock is not held.
+  // A token when the lock was had within waitMs milliseconds (0: only if it is free now), 0
+  // when another tab held it all the while, -1 without the browser's locks (outside a browser).
   async lock(path, waitMs) {
-    if (typeof navigator === 'undefined' || !navigator.locks) return 0;
+    if (typeof navigator === 'undefined' || !navigator.locks) return -1;
     const token = this.nextToken++;
     const granted = await new Promise((resolve) => {
-      const options = {signal: AbortSignal.timeout(waitMs)};
-      navigator.locks.request('vandrel:' + path, options, () => {
+      const options = waitMs > 0 ? {signal: AbortSignal.timeout(waitMs)} : {ifAvailable: true};
+      navigator.locks.request('vandrel:' + path, options, (lock) => {
+        if (!lock) {
+          resolve(false);
+          return undefined;
+        }
         resolve(true);
         return new Promise((release) => this.held.set(token, release));
       }).catch(() => resolve(false));

@@ -8,16 +8,18 @@
 
 #include <emscripten.h>
 
-// The token of the lock when it was had within about three seconds, else 0.
-EM_ASYNC_JS(int, browser_lock_file, (const char* path), {
-  return await vandrelFiles.lock(UTF8ToString(path), 3000);
+// The token of the lock when it was had within waitMs milliseconds (0: at once), 0 when
+// another tab held it all the while, -1 when the browser has no locks.
+EM_ASYNC_JS(int, browser_lock_file, (const char* path, int waitMs), {
+  return await vandrelFiles.lock(UTF8ToString(path), waitMs);
 });
 
 EM_ASYNC_JS(void, browser_unlock_file, (int token), { await vandrelFiles.unlock(token); });
 
-FileLock::FileLock(const std::string& path) {
-  m_fd = browser_lock_file(path.c_str());
+FileLock::FileLock(const std::string& path, int waitMilliseconds) {
+  m_fd = browser_lock_file(path.c_str(), waitMilliseconds);
   m_held = m_fd > 0;
+  m_busy = m_fd == 0;
 }
 
 FileLock::~FileLock() {

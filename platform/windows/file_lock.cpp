@@ -12,8 +12,7 @@
 
 namespace {
 
-constexpr int LOCK_WAIT_STEPS = 300;
-constexpr DWORD LOCK_WAIT_STEP_MS = 10;
+constexpr int LOCK_WAIT_STEP_MS = 10;
 
 // Opens a plain file to lock; a folder or a device is refused.
 HANDLE OpenForLock(const std::wstring& path, DWORD access, DWORD disposition) {
@@ -27,28 +26,36 @@ HANDLE OpenForLock(const std::wstring& path, DWORD access, DWORD disposition) {
   return handle;
 }
 
+// The lock file, made where it is missing; one that another user's rights let this process
+// only read is opened for reading, which LockFileEx accepts as well.
+HANDLE OpenLockFile(const std::wstring& lockPath) {
+  const HANDLE handle = OpenForLock(lockPath, GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS);
+  return handle != INVALID_HANDLE_VALUE ? handle : OpenForLock(lockPath, GENERIC_READ, OPEN_EXISTING);
+}
+
 }  // namespace
 
-FileLock::FileLock(const std::string& path) {
+FileLock::FileLock(const std::string& path, int waitMilliseconds) {
   const std::wstring target = ResolveLinks(WidenUtf8(path));
   if (target.empty()) return;
-  HANDLE handle = OpenForLock(target + L".lock", GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS);
-  if (handle == INVALID_HANDLE_VALUE) handle = OpenForLock(target, GENERIC_READ, OPEN_EXISTING);
+  const HANDLE handle = OpenLockFile(target + L".lock");
   if (handle == INVALID_HANDLE_VALUE) return;
   m_fd = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_RDONLY);
   if (m_fd < 0) {
     CloseHandle(handle);
     return;
   }
-  for (int step = 0; step < LOCK_WAIT_STEPS; ++step) {
+  for (int waited = 0;; waited += LOCK_WAIT_STEP_MS) {
     OVERLAPPED start{};
     if (LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &start)) {
       m_held = true;
       return;
     }
     if (GetLastError() != ERROR_LOCK_VIOLATION && GetLastError() != ERROR_IO_PENDING) return;
+    if (waited >= waitMilliseconds) break;
     Sleep(LOCK_WAIT_STEP_MS);
   }
+  m_busy = true;
 }
 
 FileLock::~FileLock() {

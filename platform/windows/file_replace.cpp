@@ -122,13 +122,15 @@ HANDLE OpenExistingForWrite(const std::wstring& path) {
   return handle;
 }
 
-// The last resort in a folder that takes no new file: the existing file is cut and rewritten.
-bool WriteInPlace(const std::wstring& target, std::string_view bytes) {
-  FileHandle file{OpenExistingForWrite(target)};
+// Whether folder takes new files: a file is made there and removed again at once, which is the
+// only sure test of a folder's permissions.
+bool FolderTakesNewFiles(const std::wstring& folder) {
+  std::wstring probe;
+  FileHandle file{CreateTemporaryIn(folder, probe)};
   if (!file.IsOpen()) return false;
-  const bool written = SetEndOfFile(file.handle) && WriteAll(file.handle, bytes) &&
-                       FlushFileBuffers(file.handle);
-  return file.Close() && written;
+  file.Close();
+  DeleteFileW(probe.c_str());
+  return true;
 }
 
 }  // namespace
@@ -144,9 +146,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   RemoveAbandonedTemporaries(folder);
   std::wstring tempPath;
   FileHandle file{CreateTemporaryIn(folder, tempPath)};
-  if (!file.IsOpen()) {
-    return !missing && GetLastError() == ERROR_ACCESS_DENIED && WriteInPlace(target, bytes);
-  }
+  if (!file.IsOpen()) return false;
   const bool written = WriteAll(file.handle, bytes) && FlushFileBuffers(file.handle);
   // The new file takes what the old one was marked as (hidden, say); its permissions are the
   // folder's, as for every file made there.
@@ -163,8 +163,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   return true;
 }
 
-// An existing file must open for writing; where there is none, a file is made in its folder
-// and removed again at once, which is the only sure test of a folder's permissions.
+// The folder must take a new file, and an existing file must open for writing.
 bool CanReplaceFile(const std::string& path) {
   const std::wstring target = ResolveLinks(WidenUtf8(path));
   if (target.empty()) return false;
@@ -173,12 +172,25 @@ bool CanReplaceFile(const std::string& path) {
   if (!missing) {
     if (!IsWritablePlainFile(attributes)) return false;
     FileHandle file{OpenExistingForWrite(target)};
-    return file.IsOpen();
+    if (!file.IsOpen()) return false;
   }
-  std::wstring probe;
-  FileHandle file{CreateTemporaryIn(FolderOf(target), probe)};
-  if (!file.IsOpen()) return false;
-  file.Close();
-  DeleteFileW(probe.c_str());
-  return true;
+  return FolderTakesNewFiles(FolderOf(target));
+}
+
+std::string FinalPath(const std::string& path) {
+  const std::wstring target = ResolveLinks(WidenUtf8(path));
+  return target.empty() ? std::string() : NarrowToUtf8(target);
+}
+
+// Opening follows links, so a link that leads nowhere opens as nothing.
+bool NothingAt(const std::string& path) {
+  const HANDLE file = CreateFileW(WidenUtf8(path).c_str(), 0,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (file != INVALID_HANDLE_VALUE) {
+    CloseHandle(file);
+    return false;
+  }
+  const DWORD error = GetLastError();
+  return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }

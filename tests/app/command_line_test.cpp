@@ -14,11 +14,14 @@ namespace {
 
 CommandLine Parse(std::vector<std::string> args) { return ParseCommandLine(args); }
 
-TEST(CommandLine, ReadsASeedAndOneSavedGameAndRefusesTheRest) {
-  const CommandLine play = Parse({"--seed", "4294967295", "我的 局.flm"});
+TEST(CommandLine, ReadsALanguageASeedAndOneSavedGameAndRefusesTheRest) {
+  const CommandLine play = Parse({"--lang", "en_GB", "--seed", "4294967295", "我的 局.flm"});
   EXPECT_EQ(play.action, CommandLine::Action::Play);
+  EXPECT_EQ(play.language, "en_GB");
   EXPECT_EQ(play.seed, 4294967295u);
   EXPECT_EQ(play.file, "我的 局.flm");
+  EXPECT_EQ(Parse({"--lang=zh_CN"}).language, "zh_CN");
+  EXPECT_EQ(Parse({}).language, "");
   EXPECT_EQ(Parse({"--seed=0"}).seed, 0u);
   EXPECT_FALSE(Parse({}).seed);
   EXPECT_EQ(Parse({"--", "-odd.flm"}).file, "-odd.flm") << "-- ends the options";
@@ -27,7 +30,8 @@ TEST(CommandLine, ReadsASeedAndOneSavedGameAndRefusesTheRest) {
 
   for (const std::vector<std::string>& bad :
        {std::vector<std::string>{"--seed"}, {"--seed", "-1"}, {"--seed", "4294967296"},
-        {"--seed", "12x"}, {"--seed="}, {"--frobnicate"}, {"-x"}, {"a.flm", "b.flm"}}) {
+        {"--seed", "12x"}, {"--seed="}, {"--lang"}, {"--lang="}, {"--frobnicate"}, {"-x"},
+        {"a.flm", "b.flm"}}) {
     const CommandLine line = Parse(bad);
     EXPECT_EQ(line.action, CommandLine::Action::Usage) << bad.front();
     EXPECT_FALSE(line.error.empty());
@@ -39,6 +43,8 @@ TEST(CommandLine, HelpAndVersionPrintAndEndWellAUsageErrorIsOneLineWithStatusTwo
   std::ostringstream err;
   EXPECT_EQ(AnswerCommandLine(Parse({"--help"}), out, err), 0);
   EXPECT_NE(out.str().find("--seed N"), std::string::npos);
+  EXPECT_NE(out.str().find("--lang CODE speak this language if the game has it (en, zh_CN)"),
+            std::string::npos) << out.str();
   EXPECT_TRUE(err.str().empty());
   for (const CommandKey& key : FindCommandKeys(IDR_MENU)) {
     EXPECT_NE(out.str().find(std::string(key.key)), std::string::npos) << "the help names " << key.key;

@@ -1,7 +1,7 @@
 // libFuzzer target: the leaderboard reader on arbitrary bytes, read from a file as the game
 // reads it (only its first LEADERBOARD_MAX_BYTES count). Besides never crashing, the
-// board it reads must write a file that reads back to the same file: one pass settles every
-// damaged name and fractional score for good.
+// board it reads must write a file that reads back whole, to the same file: one pass settles
+// every damaged name and fractional score for good.
 
 #include <algorithm>
 #include <cstdint>
@@ -19,7 +19,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ParseLeaderboard(text, board);
   const std::string written = FormatLeaderboard(board);
   Leaderboard reread;
-  ParseLeaderboard(written, reread);
-  if (FormatLeaderboard(reread) != written) std::abort();
+  if (!ParseLeaderboard(written, reread) || FormatLeaderboard(reread) != written) std::abort();
   return 0;
 }

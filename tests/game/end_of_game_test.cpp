@@ -3,6 +3,7 @@
 #include "storage/leaderboard_file.h"
 #include "storage/program_dir.h"
 #include "frontends/scripted/temp_folder.h"
+#include "tests/support/scoped_language.h"
 
 namespace {
 
@@ -73,6 +74,38 @@ TEST_F(EndOfGame, AnEmptyNameIsEnteredAsTheDefaultName) {
   fw.AnswerOk();
   EndWith(12);
   EXPECT_EQ(dlg.GetLeaderboard().entries[0], (LeaderboardEntry{"佚名", 12}));
+}
+
+// The file holds the default name as "佚名" whatever the language: an English program shows it
+// as "Anonymous", offers that, and stores it back as the file has it; a typed name is kept.
+TEST_F(EndOfGame, InEnglishTheDefaultNameIsShownInEnglishAndStoredAsTheFileHasIt) {
+  ScopedLanguage english("en");
+  fw.AnswerOk();
+  fw.AnswerOk();  // keeps the name offered
+  fw.AnswerOk();
+  EndWith(30);
+  ASSERT_EQ(fw.dialogs.size(), 3u);
+  EXPECT_EQ(fw.dialogs[0].text, "Game over. Your score: 30");
+  EXPECT_EQ(fw.dialogs[1].title, "On the leaderboard");
+  EXPECT_EQ(fw.dialogs[1].text, "Anonymous");
+  EXPECT_EQ(fw.dialogs[2].title, "Leaderboard");
+  EXPECT_EQ(fw.dialogs[2].rows[0], "01 | Anonymous | 30");
+  EXPECT_EQ(fw.dialogs[2].rows[9], "10 | Anonymous | 0");
+
+  dlg.NewGame();
+  fw.AnswerOk();
+  fw.AnswerOk("李雷");
+  fw.AnswerOk();
+  EndWith(40);
+  EXPECT_EQ(fw.dialogs[4].text, "Anonymous");
+  EXPECT_EQ(fw.dialogs[5].rows[0], "01 | 李雷 | 40");
+
+  Leaderboard expected;
+  expected.InsertScore("佚名", 30);
+  expected.InsertScore("李雷", 40);
+  EXPECT_EQ(dlg.GetLeaderboard().entries, expected.entries);
+  EXPECT_EQ(FileContents(GetProgramDir(fw) + LEADERBOARD_FILE_NAME), FormatLeaderboard(expected))
+      << "the same GB18030 bytes a Chinese program writes";
 }
 
 TEST_F(EndOfGame, TheCursorComesBackAndNoWaterStepRunsInsideTheDialogs) {

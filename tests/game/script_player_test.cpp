@@ -44,18 +44,22 @@ PlayerRun RunCommand(const std::string& command) {
   return run;
 }
 
-// Runs the script player copy on the script file in folder, in that folder.
-PlayerRun PlayIn(const PlayerCopy& player, const std::string& folder, const std::string& script) {
+// Runs the script player copy with options on the script file in folder, in that folder.
+PlayerRun PlayIn(const PlayerCopy& player, const std::string& folder, const std::string& script,
+                 const std::string& options = "") {
 #ifdef _WIN32
-  return RunCommand("cd /d \"" + folder + "\" && \"" + player.path + "\" < " + script + " 2>&1");
+  return RunCommand("cd /d \"" + folder + "\" && \"" + player.path + "\" " + options + " < " +
+                    script + " 2>&1");
 #else
-  return RunCommand("cd '" + folder + "' && '" + player.path + "' < " + script + " 2>&1");
+  return RunCommand("cd '" + folder + "' && '" + player.path + "' " + options + " < " + script +
+                    " 2>&1");
 #endif
 }
 
-// Runs the script player copy on a script from the test data folder, in that folder.
-PlayerRun Play(const PlayerCopy& player, const std::string& script) {
-  return PlayIn(player, VANDREL_TEST_DATA, script);
+// Runs the script player copy with options on a script from the test data folder, in that
+// folder.
+PlayerRun Play(const PlayerCopy& player, const std::string& script, const std::string& options = "") {
+  return PlayIn(player, VANDREL_TEST_DATA, script, options);
 }
 
 // Runs the player copy on the text of a script, written beside it, in its own folder.
@@ -77,6 +81,26 @@ TEST(ScriptPlayer, ReproducesTheWaterWalkFromSourceToDrainAndKeepsTheLeaderboard
   Leaderboard board;
   ParseLeaderboard(FileContents(player.program.File("list.txt")), board);
   EXPECT_EQ(board.entries[1], (LeaderboardEntry{"Wen", 216}));
+}
+
+// Recorded output stays the same on every system: the player speaks Chinese whatever the
+// environment names, and another language only when told.
+TEST(ScriptPlayer, SpeaksChineseWhateverTheSystemSaysUnlessToldOtherwise) {
+  const PlayerCopy player;
+  const ScopedEnv language("LANGUAGE", "en");
+  const ScopedEnv locale("LANG", "en_US.UTF-8");
+  EXPECT_EQ(Play(player, "worked_example.play").output,
+            FileContents(std::string(VANDREL_TEST_DATA) + "/worked_example.expected"));
+  const PlayerRun english = Play(PlayerCopy(), "worked_example.play", "--lang en");
+  EXPECT_EQ(english.status, 0);
+  for (const char* seen : {"message \"vandrel\": Game over. Your score: 216\n",
+                           "dialog \"On the leaderboard\" offers \"Anonymous\"\n",
+                           "  01 | Wen | 216\n  02 | Anonymous | 0\n"}) {
+    EXPECT_NE(english.output.find(seen), std::string::npos) << seen << " in\n" << english.output;
+  }
+  const PlayerRun wrong = Play(PlayerCopy(), "worked_example.play", "--seed 4");
+  EXPECT_NE(wrong.status, 0);
+  EXPECT_NE(wrong.output.find("usage: vandrel-play [--lang CODE]"), std::string::npos);
 }
 
 TEST(ScriptPlayer, StopsAtAnUnknownCommandNamingTheLine) {

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
+
+#include "platform/window_timers.h"
 
 namespace {
 
@@ -56,4 +59,57 @@ TEST(TimerSchedule, RestingTimersAreSleptThroughAndComeBackInPhase) {
   timers.Rest(1);
   EXPECT_EQ(Wake(timers, 1050), (std::vector<int>{2}));
   EXPECT_TRUE(timers.IsResting(1));
+}
+
+// The driver on a fake clock: one wake-up for all timers, set afresh whenever it came or the
+// next moment changed, cleared when every timer rests; a tick that opens a modal loop lets
+// the other timers go on inside it.
+TEST(WindowTimers, OneWakeUpServesEveryTimerAndRestingOnesAreSleptThrough) {
+  TimerSchedule::Millis now = 0;
+  std::vector<std::string> log;
+  std::vector<int> delivered;
+  WindowTimers* self = nullptr;
+  const auto arm = [&](TimerSchedule::Millis delay) {
+    log.push_back("arm " + std::to_string(delay));
+  };
+  WindowTimers timers({arm,
+                       [&] { log.push_back("disarm"); }, [&] { return now; },
+                       [&](int id) {
+                         delivered.push_back(id);
+                         if (id == 0 && now == 30) {  // a modal box opens: time passes inside it
+                           now = 60;
+                           self->FireDue();
+                         }
+                       }});
+  self = &timers;
+  timers.Set(1, 30);
+  timers.Set(2, 30);
+  timers.Set(0, 5);
+  EXPECT_EQ(timers.Interval(0), 10u) << "raised to the shortest interval";
+  EXPECT_EQ(log, (std::vector<std::string>{"arm 30", "arm 10"}));
+
+  now = 30;
+  log.clear();
+  timers.FireDue();
+  // Timer 0 is taken first; inside its box, at 60, timers 1 and 2 (due since 30) and timer 0
+  // again; after the box the outer round finds nothing more due.
+  EXPECT_EQ(delivered, (std::vector<int>{0, 1, 2, 0}));
+  EXPECT_EQ(log.back(), "arm 10");
+
+  // Resting timers are slept through; with all of them resting the wake-up is cleared.
+  timers.Rest(0);
+  timers.Rest(1);
+  timers.Rest(2);
+  EXPECT_EQ(log.back(), "disarm");
+  EXPECT_TRUE(timers.Resting(1));
+  log.clear();
+  timers.Rest(1);
+  EXPECT_TRUE(log.empty()) << "no second disarm";
+
+  // Input wakes them at their next phase point.
+  now = 75;
+  timers.Wake();
+  EXPECT_EQ(log, (std::vector<std::string>{"arm 5"})) << "timer 0 is next due at 80";
+  EXPECT_FALSE(timers.Resting(2));
+  EXPECT_EQ(timers.Remaining(1), 15);
 }

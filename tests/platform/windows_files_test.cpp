@@ -89,14 +89,19 @@ TEST(WindowsFiles, ReplaceableFilesLocksAndFolders) {
                                std::filesystem::perm_options::add);
   EXPECT_FALSE(CanReplaceFile(folder.File("missing/list.txt")));
   {
-    const FileLock first(path);
+    const FileLock first(path, 0);
     EXPECT_TRUE(first.Held());
     const auto started = std::chrono::steady_clock::now();
-    const FileLock second(path);  // waits about three seconds, then goes on without
+    const FileLock second(path, 0);  // held elsewhere: busy at once, never waited for
     EXPECT_FALSE(second.Held());
-    EXPECT_GE(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
+    EXPECT_TRUE(second.Busy());
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(200));
+    const FileLock third(path, 300);  // waits as long as it is told, then gives up
+    EXPECT_FALSE(third.Held());
+    EXPECT_GE(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(250));
   }
-  EXPECT_TRUE(FileLock(path).Held());  // dropped with its holder
+  EXPECT_TRUE(FileLock(path, 0).Held());  // dropped with its holder
+  EXPECT_EQ(Entries(folder.Path()), 2u);  // the file and its lock file, no temporary file
 
   const std::string nested = folder.File("a/b/Vandrel");
   EXPECT_TRUE(MakeFolders(nested));

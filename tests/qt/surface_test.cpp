@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QUrl>
 #include <QWindow>
+#include <cmath>
 
 #include "frontends/qt/qt_dialog_window.h"
 #include "frontends/qt/qt_framework.h"
@@ -42,7 +43,7 @@ CBitmap Pattern(int w, int h, int seed) {
   };
   if (!scale.Smoothed()) {
     const int k = scale.factor;
-    const QPoint offset = scale.offset.toPoint();
+    const QPoint offset(static_cast<int>(scale.offsetX), static_cast<int>(scale.offsetY));
     for (int y = 0; y < frame.Height(); ++y) {
       for (int x = 0; x < frame.Width(); ++x) {
         for (int i = 0; i < k * k; ++i) {
@@ -56,7 +57,10 @@ CBitmap Pattern(int w, int h, int seed) {
   }
   for (int y = 1; y + 2 < frame.Height(); y += 4) {
     for (int x = 1; x + 2 < frame.Width(); x += 4) {
-      if (differs(scale.ToDevice(QRect(x, y, 2, 2)).center().toPoint(), x, y)) {
+      const DeviceBox block = scale.ToDevice(CRect{x, y, x + 2, y + 2});
+      const QPoint middle(static_cast<int>(std::lround((block.left + block.right) / 2)),
+                          static_cast<int>(std::lround((block.top + block.bottom) / 2)));
+      if (differs(middle, x, y)) {
         return ::testing::AssertionFailure() << "block at " << x << "," << y << " differs";
       }
     }

@@ -1,6 +1,6 @@
 // Saved games and the leaderboard file under hostile conditions: special files where a file
-// should be, read-only files, links, long names, folders that take no new file, and saves
-// killed half way.
+// should be, read-only files, links, long names, folders that take no new file, a file-size
+// limit, two users sharing a folder, and saves killed half way.
 
 #include <gtest/gtest.h>
 
@@ -19,6 +19,7 @@ TEST(HostileFiles, AreMadeWithPosixCalls) {
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -30,6 +31,8 @@ TEST(HostileFiles, AreMadeWithPosixCalls) {
 
 #include "app/game_dlg.h"
 #include "model/piece_catalogue.h"
+#include "platform/file_lock.h"
+#include "platform/file_size_limit.h"
 #include "tests/support/scoped_env.h"
 #include "frontends/scripted/scripted_framework.h"
 #include "frontends/scripted/temp_folder.h"
@@ -97,7 +100,8 @@ TEST_F(HostileFiles, FifoFolderAndDeviceAreRefusedAtOnceAsSavedGameAndAsLeaderbo
   ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
   const std::string folder = m_folder.File("folder.flm");
   fs::create_directory(folder);
-  for (const std::string& path : {fifo, folder, std::string("/dev/zero")}) {
+  // /proc/kmsg calls itself a regular file but waits for the kernel's next message.
+  for (const std::string& path : {fifo, folder, std::string("/dev/zero"), std::string("/proc/kmsg")}) {
     EXPECT_TRUE(InChild([&] {
       return AnsweredWithinASecond([&] { return !m_game.LoadGame(path); }) &&
              AnsweredWithinASecond([&] { return !m_game.SaveGame(path); });
@@ -171,33 +175,132 @@ TEST_F(HostileFiles, SavingKeepsWhatStoodAtThePath) {
                                       "read-only.flm"}));
 }
 
-// A folder that takes no new file around a writable saved game: the game is written in place.
-// Checked as an ordinary user (the superuser may create files in any folder).
-TEST_F(HostileFiles, FolderThatTakesNoNewFileGetsTheGameWrittenInPlace) {
+// A folder that takes no new file around writable files: nothing there is ever rewritten in
+// place, where a kill would leave it cut. The save fails; the list goes to the user's data
+// folder and starts from the entries of the one it could not write. Checked as an ordinary
+// user (the superuser may create files in any folder).
+TEST_F(HostileFiles, FolderThatTakesNoNewFileIsNeverWrittenIn) {
   const std::string closed = m_folder.File("closed");
+  const std::string data = m_folder.File("data");
   fs::create_directory(closed);
+  fs::create_directory(data);
   const std::string game = closed + "/game.flm";
-  const std::string readOnly = closed + "/read-only.flm";
+  const std::string list = closed + "/list.txt";
   ASSERT_TRUE(WriteFileContents(game, "old"));
-  ASSERT_TRUE(WriteFileContents(readOnly, "old"));
-  chmod(readOnly.c_str(), 0444);
+  ASSERT_TRUE(WriteFileContents(list, "Old\r\n50\r\n"));
   const bool root = geteuid() == 0;
   if (root) {
     chmod(m_folder.Path().c_str(), 0755);
-    ASSERT_EQ(chown(closed.c_str(), NOBODY, NOBODY), 0);
-    ASSERT_EQ(chown(game.c_str(), NOBODY, NOBODY), 0);
-    ASSERT_EQ(chown(readOnly.c_str(), NOBODY, NOBODY), 0);
+    for (const std::string& path : {closed, data, game, list}) {
+      ASSERT_EQ(chown(path.c_str(), NOBODY, NOBODY), 0);
+    }
   }
   chmod(closed.c_str(), 0555);
+  const ScopedEnv dataHome("XDG_DATA_HOME", data);
   EXPECT_TRUE(InChild([&] {
     if (root && (setgid(NOBODY) != 0 || setuid(NOBODY) != 0)) return false;
-    return m_game.SaveGame(game) && !m_game.SaveGame(readOnly) &&
-           !m_game.SaveGame(closed + "/new.flm");
+    ScriptedFramework framework;
+    framework.moduleFileName = closed + "/vandrel";
+    CGameDlg player(framework);
+    player.ReadLeaderboard();
+    player.ChangeLeaderboard(LeaderboardEdit{false, "New", 10});
+    return !m_game.SaveGame(game) && !m_game.SaveGame(closed + "/new.flm") &&
+           player.GetLeaderboard().entries[0] == (LeaderboardEntry{"Old", 50}) &&
+           framework.dialogs.empty();
   }));
   chmod(closed.c_str(), 0755);
-  EXPECT_EQ(FileContents(game), m_saved);
-  EXPECT_EQ(FileContents(readOnly), "old");
-  EXPECT_EQ(Entries(closed), (std::vector<std::string>{"game.flm", "read-only.flm"}));
+  EXPECT_EQ(FileContents(game), "old");
+  EXPECT_EQ(FileContents(list), "Old\r\n50\r\n");
+  EXPECT_EQ(Entries(closed), (std::vector<std::string>{"game.flm", "list.txt"}));
+  EXPECT_TRUE(FileContents(data + "/vandrel/list.txt").starts_with("Old\r\n50\r\nNew\r\n10\r\n"));
+}
+
+// A save beyond the file-size limit is a failed save: the program goes on, the old file stays
+// whole and no temporary file is left.
+TEST_F(HostileFiles, FileSizeLimitFailsTheSaveAndLeavesNothing) {
+  const std::string path = m_folder.File("game.flm");
+  ASSERT_TRUE(WriteFileContents(path, "old"));
+  EXPECT_TRUE(InChild([&] {
+    IgnoreFileSizeLimitSignal();
+    const rlimit limit{10000, 10000};
+    return setrlimit(RLIMIT_FSIZE, &limit) == 0 && !m_game.SaveGame(path) &&
+           !m_game.SaveGame(m_folder.File("new.flm"));
+  }));
+  EXPECT_EQ(FileContents(path), "old");
+  EXPECT_EQ(Entries(m_folder.Path()), (std::vector<std::string>{"game.flm"}));
+}
+
+// list.txt as a link is followed as a saved game's link is, to an existing file or to one that
+// does not exist yet; the link stays a link.
+TEST_F(HostileFiles, ListThroughALinkIsWrittenWhereItLeads) {
+  TempFolder data;
+  const ScopedEnv dataHome("XDG_DATA_HOME", data.Path());
+  fs::create_directory(m_folder.File("elsewhere"));
+  fs::create_symlink("elsewhere/list.txt", m_folder.File("list.txt"));
+  fs::create_symlink("elsewhere/game.flm", m_folder.File("game.flm"));
+  ScriptedFramework framework;
+  framework.moduleFileName = m_folder.File("vandrel");
+  for (int run = 0; run < 2; ++run) {  // a new target, then the existing one
+    CGameDlg game(framework);
+    game.ReadLeaderboard();
+    game.ChangeLeaderboard(LeaderboardEdit{false, "L" + std::to_string(run), 3.0 + run});
+    EXPECT_TRUE(m_game.SaveGame(m_folder.File("game.flm")));
+  }
+  EXPECT_TRUE(fs::is_symlink(m_folder.File("list.txt")));
+  EXPECT_TRUE(FileContents(m_folder.File("elsewhere/list.txt")).starts_with("L1\r\n4\r\nL0\r\n3\r\n"));
+  EXPECT_EQ(FileContents(m_folder.File("elsewhere/game.flm")), m_saved);
+  EXPECT_FALSE(fs::exists(data.File("vandrel")));
+  EXPECT_TRUE(framework.dialogs.empty());
+}
+
+// Two users share a game folder (the list writable by both): whoever made the lock file and
+// whatever their umask, each takes the same lock, so a game waits while the other writes.
+TEST_F(HostileFiles, PlayersOfTwoUsersTakeTheSameLock) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs the superuser to act as two users";
+  constexpr uid_t OTHER = NOBODY - 1;
+  chmod(m_folder.Path().c_str(), 0777);
+  const std::string list = m_folder.File("list.txt");
+  ASSERT_TRUE(WriteFileContents(list, ""));
+  chmod(list.c_str(), 0666);
+  TempFolder data;
+  const ScopedEnv dataHome("XDG_DATA_HOME", data.Path());
+  ScriptedFramework framework;
+  framework.moduleFileName = m_folder.File("vandrel");
+  // Enters one score as user uid with a private umask, in a child process. Exits with 0 when
+  // the entry is written, 1 when it waits; with `ready` it then keeps the lock until it is
+  // killed, having said so on the pipe.
+  auto play = [&](uid_t uid, double score, int* ready) {
+    const pid_t child = fork();
+    if (child != 0) return child;
+    umask(077);
+    if (setgid(uid) != 0 || setuid(uid) != 0) _exit(2);
+    CGameDlg game(framework);
+    game.ReadLeaderboard();
+    game.ChangeLeaderboard(LeaderboardEdit{false, "U" + std::to_string(uid), score});
+    if (ready == nullptr) _exit(game.LeaderboardWaiting() ? 1 : 0);
+    const FileLock lock(list, 0);
+    if (!lock.Held() || write(ready[1], "x", 1) != 1) _exit(2);
+    pause();
+    _exit(0);
+  };
+  auto exitCode = [](pid_t child) {
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  };
+  int ready[2];
+  ASSERT_EQ(pipe(ready), 0);
+  const pid_t holder = play(NOBODY, 10, ready);
+  char byte;
+  ASSERT_EQ(read(ready[0], &byte, 1), 1);
+  EXPECT_EQ(ModeOf(list + ".lock") & 0777, 0666u);
+  EXPECT_EQ(exitCode(play(OTHER, 20, nullptr)), 1);  // waits while the other user writes
+  ::kill(holder, SIGKILL);
+  waitpid(holder, nullptr, 0);
+  EXPECT_EQ(exitCode(play(OTHER, 20, nullptr)), 0);
+  const std::string bytes = FileContents(list);
+  EXPECT_TRUE(bytes.starts_with("U" + std::to_string(OTHER) + "\r\n20\r\nU" +
+                                std::to_string(NOBODY) + "\r\n10\r\n")) << bytes;
 }
 
 // Saves killed at random moments leave the old or the new file whole; what a killed save left

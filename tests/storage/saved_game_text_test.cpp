@@ -105,8 +105,8 @@ TEST(SavedGameText, EveryScoreTheWritersCanProduceReadsBack) {
       EXPECT_EQ(parsed.header.score, score);
     }
 
-    Leaderboard board;
-    board.entries[0].score = score;
+    Leaderboard board;  // every entry, so that the score leads the list whatever its sign
+    for (LeaderboardEntry& entry : board.entries) entry.score = score;
     Leaderboard reread;
     ParseLeaderboard(FormatLeaderboard(board), reread);
     EXPECT_EQ(FormatScore(reread.entries[0].score), FormatScore(score)) << score;

@@ -23,14 +23,18 @@ function temporaryFolder(prefix) {
 }
 
 // A browser with a profile of its own; problems() lists every console error and page error.
-async function startBrowser() {
+// extraArguments go to Chromium as well.
+async function startBrowser(extraArguments = []) {
   const served = await serve(WEB_DIR);
   const profile = temporaryFolder('vandrel-chromium-');
   const browser = await puppeteer.launch({
     executablePath: CHROMIUM,
     userDataDir: profile,
+    // The browser's language is French, which the game has no catalogue for: the pages speak
+    // Chinese, the game's own language, as where nothing names a language the game has.
     args: ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-           '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+           '--disable-background-networking', '--disable-component-update', '--disable-sync',
+           '--accept-lang=fr-FR', ...extraArguments],
   });
   const problems = [];
   return {
@@ -46,8 +50,9 @@ async function startBrowser() {
 }
 
 // The game's page at seed, in a window where the picture is shown at its own size; resolves
-// once the first frame is shown. Options: {context, prepare(page)} to open it in another
-// browser context or to change the page before its scripts run.
+// once the first frame is shown. Options: {context, prepare(page), query} to open it in another
+// browser context, to change the page before its scripts run, or with more of the address's
+// query ("&lang=en").
 async function openGame(session, seed, options = {}) {
   const page = await (options.context || session.browser).newPage();
   page.on('console', (message) => {
@@ -56,7 +61,7 @@ async function openGame(session, seed, options = {}) {
   page.on('pageerror', (error) => session.problems.push(`page: ${error.message}`));
   await page.setViewport({width: WIDTH, height: HEIGHT + 60, deviceScaleFactor: 1});
   if (options.prepare) await options.prepare(page);
-  await page.goto(`${session.url}?seed=${seed}`);
+  await page.goto(`${session.url}?seed=${seed}${options.query || ''}`);
   await page.waitForSelector('canvas.frame[data-frames]', {timeout: 30000});
   return page;
 }
@@ -183,7 +188,7 @@ async function pressButton(page, text) {
 const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
 module.exports = {
-  WIDTH, HEIGHT, IDS, temporaryFolder, startBrowser, openGame, framePixels, pngPixels,
+  WEB_DIR, WIDTH, HEIGHT, IDS, temporaryFolder, startBrowser, openGame, framePixels, pngPixels,
   differingPixels, play, besideSource, canvasPoint, clickAt, chooseMenu, topDialog, pressButton,
   pause,
 };

@@ -1,7 +1,8 @@
 'use strict';
 // The game in headless Chromium, against the script player on the same moves: the frames
 // outside the score's text, the end of a game with its name and leaderboard, saved files byte
-// for byte, the list kept across reloads and shared by two tabs, and a damaged file refused.
+// for byte, the list kept across reloads and shared by two tabs, a damaged file refused, and the
+// language the page speaks.
 const assert = require('node:assert/strict');
 const fs = require('fs');
 const path = require('path');
@@ -78,18 +79,18 @@ test('a whole game ends with the script player\'s score, its name and leaderboar
   await h.pressButton(page, '确定');
   const name = await h.topDialog(page);
   assert.equal(name.title, '榜上有名');
-  await page.$eval('dialog[open] input', (field) => { field.value = 'Web'; });
+  await page.$eval('dialog[open] input', (field) => { field.value = '水管工'; });
   await h.pressButton(page, '确定');
   const list = await h.topDialog(page);
   assert.equal(list.title, '排行榜');
-  assert.equal(list.rows[0], `01 | Web | ${expected}`);
+  assert.equal(list.rows[0], `01 | 水管工 | ${expected}`);
   await h.pressButton(page, '确定');
 
-  // The list is in the browser's storage: a reload shows it.
+  // The list is in the browser's storage, in GB18030: a reload shows every name as it was.
   await page.reload();
   await page.waitForSelector('canvas.frame[data-frames]');
   await h.chooseMenu(page, h.IDS.leaderboard);
-  assert.equal((await h.topDialog(page)).rows[0], `01 | Web | ${expected}`);
+  assert.deepEqual((await h.topDialog(page)).rows.slice(0, 2), [`01 | 水管工 | ${expected}`, '02 | 佚名 | 0']);
   await h.pressButton(page, '确定');
   await page.close();
 });
@@ -316,4 +317,54 @@ test('the help opens in a new tab; Esc ends the game and the page offers to star
   await page.waitForSelector('#ended:not([hidden])');
   assert.equal(await page.$('canvas.frame'), null);
   await page.close();
+});
+
+// The page's words as a player meets them: the menu bar's titles, a dialog and the ended panel.
+async function pageWords(page) {
+  const menus = await page.$$eval('.menu-title', (titles) => titles.map((t) => t.textContent));
+  await h.chooseMenu(page, h.IDS.leaderboard);
+  const list = await h.topDialog(page);
+  const ok = await page.$eval('dialog[open] button.default', (button) => button.textContent);
+  await h.pressButton(page, ok);
+  await h.chooseMenu(page, h.IDS.exit);
+  await page.waitForSelector('#ended:not([hidden])');
+  const ended = await page.$eval('#ended', (panel) => panel.innerText.replace(/\s+/g, ' ').trim());
+  const lang = await page.evaluate(() => document.documentElement.lang);
+  await page.close();
+  return {menus, title: list.title, row: list.rows[0], ok, ended, lang};
+}
+
+// Makes a page's browser name these languages (navigator.languages) before its scripts run.
+const speaking = (languages) => async (page) => {
+  const client = await page.createCDPSession();
+  await client.send('Network.setUserAgentOverride',
+                    {userAgent: await session.browser.userAgent(), acceptLanguage: languages});
+};
+
+test('the page speaks ?lang=, else the browser\'s language, else Chinese', async () => {
+  const chinese = {
+    menus: ['游戏(G)', '帮助(H)'], title: '排行榜', row: '01 | 佚名 | 0', ok: '确定',
+    ended: '游戏已退出，排行榜已保存。 重新开始', lang: 'zh-CN',
+  };
+  const english = {
+    menus: ['Game', 'Help'], title: 'Leaderboard', row: '01 | Anonymous | 0', ok: 'OK',
+    ended: 'The game has ended, and the leaderboard is saved. Start again', lang: 'en',
+  };
+  // Each page in a context of its own: a list of ten default rows, whatever the others wrote.
+  const words = async (options) => {
+    const context = await session.browser.createBrowserContext();
+    const seen = await pageWords(await h.openGame(session, 10, {context, ...options}));
+    await context.close();
+    return seen;
+  };
+  assert.deepEqual(await words({}), chinese, 'a French browser');
+  assert.deepEqual(await words({query: '&lang=en'}), english);
+  assert.deepEqual(await words({prepare: speaking('de-DE,en-GB,en')}), english,
+                   'the first of the browser\'s languages the game has');
+  assert.deepEqual(await words({prepare: speaking('en-GB,en'), query: '&lang=zh_CN'}), chinese,
+                   '?lang= first');
+  // Without scripts the page says what it needs in every language.
+  const html = fs.readFileSync(path.join(h.WEB_DIR, 'index.html'), 'utf8');
+  assert.match(html, /<p lang="zh-CN">这个游戏需要 JavaScript 和 WebAssembly。<\/p>/);
+  assert.match(html, /<p lang="en">This game needs JavaScript and WebAssembly.<\/p>/);
 });

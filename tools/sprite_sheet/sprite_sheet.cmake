@@ -12,7 +12,8 @@ if(CMAKE_CROSSCOMPILING AND VANDREL_HOST_TOOLS_DIR)
   set(VANDREL_HELP_PICTURES_DEPENDS ${VANDREL_HELP_PICTURES_TOOL})
 elseif(CMAKE_CROSSCOMPILING)
   # The generators run on the build machine: this project is configured once more for the
-  # build machine, with nothing but the sheet's and the help pages' generators built there.
+  # build machine, with nothing but the sheet's, the help pages' and the texts' generators
+  # built there.
   include(ExternalProject)
   set(VANDREL_HOST_DIR ${CMAKE_CURRENT_BINARY_DIR}/host-tools)
   set(VANDREL_SPRITE_TOOL ${VANDREL_HOST_DIR}/vandrel-sprite-sheet)
@@ -23,9 +24,10 @@ elseif(CMAKE_CROSSCOMPILING)
     CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release -DVANDREL_QT=OFF -DVANDREL_TESTS=OFF
       -DVANDREL_BENCH=OFF
     BUILD_COMMAND ${CMAKE_COMMAND} --build ${VANDREL_HOST_DIR}
-      --target vandrel-sprite-sheet vandrel-help-pictures
+      --target vandrel-sprite-sheet vandrel-help-pictures vandrel-catalogue vandrel-gb18030-table
     BUILD_ALWAYS ON
     BUILD_BYPRODUCTS ${VANDREL_SPRITE_TOOL} ${VANDREL_HELP_PICTURES_TOOL}
+      ${VANDREL_HOST_DIR}/vandrel-catalogue ${VANDREL_HOST_DIR}/vandrel-gb18030-table
     INSTALL_COMMAND "")
   set(VANDREL_HELP_PICTURES_DEPENDS vandrel_host_tools ${VANDREL_HELP_PICTURES_TOOL})
   set(VANDREL_SPRITE_TOOL_DEPENDS vandrel_host_tools ${VANDREL_SPRITE_TOOL})

@@ -55,7 +55,12 @@ const vandrelCanvasWindow = (() => {
     function present(rgba, x, y, w, h) {
       const pixels = new ImageData(new Uint8ClampedArray(rgba), w, h);
       picture.getContext('2d').putImageData(pixels, x, y);
-      vandrelScaling.drawPart(display, picture, enlarged, scale, x, y, w, h);
+      // At the picture's own size the pixels go straight to the screen's canvas.
+      if (scale.whole && scale.factor === 1) {
+        display.getContext('2d').putImageData(pixels, x, y);
+      } else {
+        vandrelScaling.drawPart(display, picture, enlarged, scale, x, y, w, h);
+      }
       if (++frames === 1) performance.mark('vandrel-first-frame');
       display.dataset.frames = String(frames);
     }

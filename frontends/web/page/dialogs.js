@@ -19,7 +19,7 @@ const vandrelDialogs = (() => {
     const closer = document.createElement('button');
     closer.type = 'button';
     closer.className = 'close-box';
-    closer.setAttribute('aria-label', '关闭');
+    closer.setAttribute('aria-label', vandrelWords.close);
     closer.textContent = '×';
     closer.addEventListener('click', onCancel);
     bar.append(caption, closer);
@@ -131,7 +131,7 @@ const vandrelDialogs = (() => {
     buttons.className = 'buttons';
     const ok = document.createElement('button');
     ok.type = 'button';
-    ok.textContent = '确定';
+    ok.textContent = vandrelWords.ok;
     ok.addEventListener('click', finish);
     buttons.append(ok);
     dialog.append(body, buttons);
@@ -149,7 +149,7 @@ const vandrelDialogs = (() => {
     dialog.classList.add('box');
     const body = document.createElement('label');
     body.className = 'name-body';
-    body.append('文件名：');
+    body.append(vandrelWords.fileName);
     const field = document.createElement('input');
     field.type = 'text';
     body.append(field);
@@ -157,11 +157,11 @@ const vandrelDialogs = (() => {
     buttons.className = 'buttons';
     const save = document.createElement('button');
     save.type = 'button';
-    save.textContent = '保存';
+    save.textContent = vandrelWords.save;
     save.addEventListener('click', () => finish(field.value.trim() || null));
     const cancel = document.createElement('button');
     cancel.type = 'button';
-    cancel.textContent = '取消';
+    cancel.textContent = vandrelWords.cancel;
     cancel.addEventListener('click', () => finish(null));
     buttons.append(save, cancel);
     dialog.append(body, buttons);

@@ -1,7 +1,7 @@
 'use strict';
 // vandrelPage: what the program calls on the page (page_bridge.h), and the Module settings
 // that start the program once its file system and font are ready. The address's ?seed=N is
-// the program's --seed N.
+// the program's --seed N, and its ?lang=CODE the program's --lang CODE.
 const vandrelPage = (() => {
   const desktop = () => document.getElementById('desktop');
   const windows = new Map();  // the program's window ids: {canvas} or {dialog}
@@ -59,7 +59,7 @@ const vandrelPage = (() => {
       });
     },
     saveFile(request, filter, defaultExt) {
-      const askName = (then) => vandrelDialogs.askName('另存为', then, desktop());
+      const askName = (then) => vandrelDialogs.askName(vandrelWords.saveAs, then, desktop());
       vandrelFilesOfPage.save(filter, defaultExt, (path) => {
         if (path) answer(request, IDOK, path); else answer(request, IDCANCEL);
       }, askName);
@@ -78,6 +78,13 @@ const vandrelPage = (() => {
       const address = url.startsWith(own) ? url.slice(own.length) : url;
       window.open(address, '_blank', 'noopener');
     },
+    // The program's language: the page's words and the document's language follow it.
+    useTexts(texts) {
+      Object.assign(vandrelWords, texts);
+      document.documentElement.lang = texts.lang;
+      document.getElementById('ended-text').textContent = texts.ended;
+      document.getElementById('again').textContent = texts.again;
+    },
     programEnded() {
       document.getElementById('ended').hidden = false;
       document.title = 'Vandrel';
@@ -92,8 +99,13 @@ const vandrelPage = (() => {
 // (text is drawn from the first frame on).
 var Module = {
   arguments: (() => {
-    const seed = new URLSearchParams(location.search).get('seed');
-    return seed !== null && /^\d+$/.test(seed) ? ['--seed', seed] : [];
+    const query = new URLSearchParams(location.search);
+    const seed = query.get('seed');
+    const lang = query.get('lang');
+    return [
+      ...(seed !== null && /^\d+$/.test(seed) ? ['--seed', seed] : []),
+      ...(lang !== null && /^[A-Za-z0-9_.@-]+$/.test(lang) ? ['--lang', lang] : []),
+    ];
   })(),
   preRun: [() => {
     addRunDependency('vandrel-font');

@@ -1,4 +1,4 @@
-#include "frontends/qt/frame_diff.h"
+#include "platform/frame_diff.h"
 
 #include <algorithm>
 #include <cstring>

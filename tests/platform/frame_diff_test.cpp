@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "frontends/qt/frame_diff.h"
+#include "platform/frame_diff.h"
 
 namespace {
 
