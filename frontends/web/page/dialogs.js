@@ -52,35 +52,35 @@ const vandrelDialogs = (() => {
     });
   }
 
-  function control(spec, send) {
+  function control(item, send) {
     let element;
-    if (spec.type === 'default' || spec.type === 'button') {
+    if (item.type === 'default' || item.type === 'button') {
       element = document.createElement('button');
       element.type = 'button';
-      vandrelLabels.fill(element, spec.text);
-      element.addEventListener('click', () => send(spec.id));
-    } else if (spec.type === 'edit') {
+      vandrelLabels.fill(element, item.text);
+      element.addEventListener('click', () => send(item.id));
+    } else if (item.type === 'edit') {
       element = document.createElement('input');
       element.type = 'text';
-      element.value = spec.text;
-    } else if (spec.type === 'list') {
+      element.value = item.text;
+    } else if (item.type === 'list') {
       element = document.createElement('div');
       element.className = 'list';
-    } else if (spec.type === 'icon') {
+    } else if (item.type === 'icon') {
       element = document.createElement('img');
       element.src = 'icons/vandrel-32.png';
       element.alt = '';
     } else {
       element = document.createElement('span');
       element.className = 'label';
-      element.textContent = spec.text;
+      element.textContent = item.text;
     }
     element.classList.add('control');
-    if (spec.type === 'default') element.classList.add('default');
+    if (item.type === 'default') element.classList.add('default');
     Object.assign(element.style, {
-      left: `${spec.x}px`, top: `${spec.y}px`, width: `${spec.w}px`, height: `${spec.h}px`,
+      left: `${item.x}px`, top: `${item.y}px`, width: `${item.w}px`, height: `${item.h}px`,
     });
-    element.dataset.control = String(spec.id);
+    element.dataset.control = String(item.id);
     return element;
   }
 
@@ -91,7 +91,7 @@ const vandrelDialogs = (() => {
     client.className = `client points-${layout.fontPoints}`;
     client.style.width = `${layout.width}px`;
     client.style.height = `${layout.height}px`;
-    const controls = layout.controls.map((spec) => control(spec, send));
+    const controls = layout.controls.map((item) => control(item, send));
     client.append(...controls);
     dialog.append(client);
     const byDefault = controls.find((element) => element.classList.contains('default'));
