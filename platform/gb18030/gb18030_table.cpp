@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/utf8.h"
+
 namespace {
 
 constexpr std::string_view UTF8_REPLACEMENT = "\xEF\xBF\xBD";  // U+FFFD
@@ -41,24 +43,6 @@ std::uint32_t FourByteCodePoint(std::uint32_t index) {
   return index < run->index + run->length ? run->codePoint + (index - run->index) : 0;
 }
 
-void AppendUtf8(std::string& out, std::uint32_t code) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | code >> 6);
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    out += static_cast<char>(0xE0 | code >> 12);
-    out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | code >> 18);
-    out += static_cast<char>(0x80 | (code >> 12 & 0x3F));
-    out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
-}
-
 // The code point and length of the GB18030 code at the start of bytes; nothing when the first
 // byte starts no complete code that stands for a character.
 std::optional<std::pair<std::uint32_t, std::size_t>> DecodeOne(std::string_view bytes) {
@@ -77,28 +61,6 @@ std::optional<std::pair<std::uint32_t, std::size_t>> DecodeOne(std::string_view 
   const std::uint32_t code = FourByteCodePoint(FourByteIndex(at(0), at(1), at(2), at(3)));
   if (code == 0) return std::nullopt;
   return std::make_pair(code, std::size_t{4});
-}
-
-// The code point and length of the UTF-8 sequence at the start of text: well formed, shortest,
-// no surrogate, at most U+10FFFF; nothing otherwise.
-std::optional<std::pair<std::uint32_t, std::size_t>> Utf8CodePoint(std::string_view text) {
-  const auto byte = static_cast<unsigned char>(text[0]);
-  std::size_t length = 0;
-  std::uint32_t code = 0;
-  if (byte < 0x80) return std::make_pair(std::uint32_t{byte}, std::size_t{1});
-  if (byte >= 0xC2 && byte <= 0xDF) { length = 2; code = byte & 0x1F; }
-  else if (byte >= 0xE0 && byte <= 0xEF) { length = 3; code = byte & 0x0F; }
-  else if (byte >= 0xF0 && byte <= 0xF4) { length = 4; code = byte & 0x07; }
-  else return std::nullopt;
-  if (text.size() < length) return std::nullopt;
-  for (std::size_t i = 1; i < length; ++i) {
-    const auto next = static_cast<unsigned char>(text[i]);
-    if ((next & 0xC0) != 0x80) return std::nullopt;
-    code = code << 6 | (next & 0x3F);
-  }
-  const std::uint32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
-  if (code < least[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return std::nullopt;
-  return std::make_pair(code, length);
 }
 
 std::uint32_t TwoBytesOfSlot(int slot) {
@@ -190,19 +152,19 @@ std::string TableUtf8ToGb18030(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   while (!text.empty()) {
-    const auto code = Utf8CodePoint(text);
+    const auto code = Utf8CharAt(text);
     std::size_t used = 1;
     if (!code) {
       out += '?';
-    } else if (code->first < 0x80) {
-      out += static_cast<char>(code->first);
-    } else if (code->first == EURO_SIGN) {
+    } else if (code->code < 0x80) {
+      out += static_cast<char>(code->code);
+    } else if (code->code == EURO_SIGN) {
       out += static_cast<char>(EURO_BYTE);
-      used = code->second;
+      used = code->length;
     } else {
       // A character without a code stands as '?' for each of its bytes, as converters leave it.
-      if (!AppendGb18030(out, code->first)) out.append(code->second, '?');
-      used = code->second;
+      if (!AppendGb18030(out, code->code)) out.append(code->length, '?');
+      used = code->length;
     }
     text.remove_prefix(used);
   }

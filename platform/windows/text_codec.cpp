@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "platform/text_codec.h"
+#include "platform/utf8.h"
 
 namespace {
 
@@ -43,24 +44,6 @@ std::size_t GbSequenceLength(std::string_view bytes) {
   return InRange(at(2), 0x81, 0xFE) && InRange(at(3), 0x30, 0x39) ? 4 : 0;
 }
 
-void AppendUtf8(std::string& out, std::uint32_t code) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (code >> 18));
-    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
-}
-
 // One multi-byte GB sequence to UTF-8; false when the code page has no character for it.
 bool DecodeOne(std::string_view sequence, std::string& out) {
   wchar_t wide[2];
@@ -74,37 +57,6 @@ bool DecodeOne(std::string_view sequence, std::string& out) {
     return false;
   }
   return true;
-}
-
-// The code point of the UTF-8 sequence at the start of text and its length in bytes; length 0
-// for an invalid sequence (overlong, a surrogate, above U+10FFFF, or cut short).
-std::uint32_t NextCodePoint(std::string_view text, std::size_t& length) {
-  const auto lead = static_cast<unsigned char>(text[0]);
-  length = 0;
-  std::size_t need = 0;
-  std::uint32_t code = 0;
-  if (lead < 0x80) {
-    length = 1;
-    return lead;
-  } else if (InRange(lead, 0xC2, 0xDF)) {
-    need = 1, code = lead & 0x1Fu;
-  } else if (InRange(lead, 0xE0, 0xEF)) {
-    need = 2, code = lead & 0x0Fu;
-  } else if (InRange(lead, 0xF0, 0xF4)) {
-    need = 3, code = lead & 0x07u;
-  } else {
-    return 0;
-  }
-  if (text.size() <= need) return 0;
-  for (std::size_t i = 1; i <= need; ++i) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    if ((byte & 0xC0) != 0x80) return 0;
-    code = (code << 6) | (byte & 0x3Fu);
-  }
-  const std::uint32_t smallest[] = {0, 0x80, 0x800, 0x10000};
-  if (code < smallest[need] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
-  length = need + 1;
-  return code;
 }
 
 // One code point to GB bytes; '?' when the code page cannot store it.
@@ -160,21 +112,20 @@ std::string Utf8ToGb18030(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   while (!text.empty()) {
-    std::size_t length = 0;
-    const std::uint32_t code = NextCodePoint(text, length);
-    if (length == 0) {
+    const auto character = Utf8CharAt(text);
+    if (!character) {
       out += '?';
       text.remove_prefix(1);
       continue;
     }
-    if (code < 0x80) {
-      out += static_cast<char>(code);
-    } else if (code == EURO_CODE) {
+    if (character->code < 0x80) {
+      out += static_cast<char>(character->code);
+    } else if (character->code == EURO_CODE) {
       out += EURO_BYTE;
     } else {
-      EncodeOne(code, out);
+      EncodeOne(character->code, out);
     }
-    text.remove_prefix(length);
+    text.remove_prefix(character->length);
   }
   return out;
 }
