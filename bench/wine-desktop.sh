@@ -79,7 +79,8 @@ done
 [[ -n $server_pid && -d /proc/$server_pid ]] || { echo "no wineserver for $WINEPREFIX" >&2; exit 1; }
 echo "wineserver: process $server_pid ($(cat /proc/$server_pid/comm))"
 
-ms_now() { date +%s%3N; }
+# shellcheck source=scripts/desktop-probes.sh
+source scripts/desktop-probes.sh
 # Starts a copy of the program in a folder of its own and waits for its window "Vandrel"; the
 # client area is the frame's 479 x 458 at the bottom of the window's X window (no window
 # manager draws a frame around it).
@@ -102,11 +103,6 @@ start_program() {
   client_x=$win_x
   client_y=$((win_y + win_h - 458))
 }
-at() { echo "$((client_x + $1)) $((client_y + $2))"; }
-click_at() { xdotool mousemove $(at "$1" "$2") click 1; }
-
-cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{s += $1} END {printf "%.0f", s}'; }
-switches() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/ctxt_switches/ {s += $2} END {print s + 0}'; }
 
 # Measures for $seconds; appends "cpu%:server cpu%:switches/s" to results[program,state].
 declare -A results
@@ -120,17 +116,6 @@ measure() {
     -v ms="$((t1 - t0))" 'BEGIN { printf "%.2f:%.2f:%.1f ", 100 * c / 1e6 / ms, 100 * w / 1e6 / ms, s / (ms / 1000) }')"
 }
 
-# The pointer circles over the board, one move every 16 ms, for the measured time and a bit.
-move_pointer() {
-  local n=$((seconds * 62 + 120)) args=() i x y
-  for ((i = 0; i < n; ++i)); do
-    x=$((232 + (i % 120 < 60 ? i % 60 : 60 - i % 60) * 2))
-    y=$((232 + (i % 90 < 45 ? i % 45 : 45 - i % 45) * 2))
-    args+=(mousemove $(at "$x" "$y") sleep 0.016)
-  done
-  xdotool "${args[@]}" &
-  mover_pid=$!
-}
 
 # playing, paused, moving, for a program; the bare window has no pause.
 measure_program() {

@@ -60,7 +60,8 @@ xvfb_pid=$!
 read -r -t 10 display <&"$fd" || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$display"
 
-ms_now() { date +%s%3N; }
+# shellcheck source=scripts/desktop-probes.sh
+source scripts/desktop-probes.sh
 
 # Starts the game with the given arguments and waits for its window; prints the start-up time.
 start_game() {
@@ -82,9 +83,6 @@ start_game() {
   client_y=$(( win_y + win_h - 458 ))
 }
 
-# Client pixel to screen pixel.
-at() { echo "$(( client_x + $1 )) $(( client_y + $2 ))"; }
-click_at() { xdotool mousemove $(at "$1" "$2") click 1; }
 
 # Answers every box and dialog the game has open with Enter, until none is left.
 answer_boxes() {
@@ -97,31 +95,18 @@ answer_boxes() {
   done
 }
 
-cpu_ns() { cat /proc/"$game_pid"/task/*/schedstat | awk '{s += $1} END {printf "%.0f", s}'; }
-switches() { cat /proc/"$game_pid"/task/*/status | awk '/ctxt_switches/ {s += $2} END {print s}'; }
 
 # Measures the game for $seconds; appends "cpu% wakeups/s" to the named state's results.
 declare -A results
 measure() {
   local state="$1" t0 t1 c0 c1 s0 s1
-  c0=$(cpu_ns); s0=$(switches); t0=$(ms_now)
+  c0=$(cpu_ns "$game_pid"); s0=$(switches "$game_pid"); t0=$(ms_now)
   sleep "$seconds"
-  c1=$(cpu_ns); s1=$(switches); t1=$(ms_now)
+  c1=$(cpu_ns "$game_pid"); s1=$(switches "$game_pid"); t1=$(ms_now)
   results[$state]+="$(awk -v d="$((c1 - c0))" -v ms="$((t1 - t0))" -v s="$((s1 - s0))" \
     'BEGIN { printf "%.2f:%.0f ", 100 * d / 1e6 / ms, s / (ms / 1000) }')"
 }
 
-# The pointer circles over the board, one move every 16 ms, for the measured time and a bit.
-move_pointer() {
-  local n=$(( seconds * 62 + 120 )) args=() i x y
-  for ((i = 0; i < n; ++i)); do
-    x=$(( 232 + (i % 120 < 60 ? i % 60 : 60 - i % 60) * 2 ))
-    y=$(( 232 + (i % 90 < 45 ? i % 45 : 45 - i % 45) * 2 ))
-    args+=(mousemove $(at "$x" "$y") sleep 0.016)
-  done
-  xdotool "${args[@]}" &
-  mover_pid=$!
-}
 
 for ((run = 1; run <= runs; ++run)); do
   start_game --seed 7

@@ -123,12 +123,22 @@ def prepare(base, user, mode):
     return player
 
 
-def kills_campaign(args, users):
-    work = Path(tempfile.mkdtemp(prefix="vandrel-kills-"))
+# A full list of ten entries the games must never lose.
+OLD_LIST = b"".join(f"old-{k}\r\n{10 - k}\r\n".encode() for k in range(10))
+
+
+def campaign_folders(prefix):
+    """A work folder readable by every user, and its folder for the games' own files."""
+    work = Path(tempfile.mkdtemp(prefix=prefix))
     work.chmod(0o755)
     games = work / "games"
     games.mkdir()
     games.chmod(0o755)
+    return work, games
+
+
+def kills_campaign(args, users):
+    work, games = campaign_folders("vandrel-kills-")
     data = work / "data"
     data.mkdir()
     os.chown(data, *users[0])
@@ -136,7 +146,7 @@ def kills_campaign(args, users):
     player = prepare(folder, users[0], 0o755)
     beside = folder / "list.txt"
     saved = folder / "game.flm"
-    beside.write_bytes(b"".join(f"old-{k}\r\n{10 - k}\r\n".encode() for k in range(10)))
+    beside.write_bytes(OLD_LIST)
     shutil.copy(EXAMPLE, saved)
     for path in (beside, saved):
         os.chown(path, *users[0])
@@ -198,15 +208,11 @@ def kills_campaign(args, users):
 
 
 def users_campaign(args, users):
-    work = Path(tempfile.mkdtemp(prefix="vandrel-users-"))
-    work.chmod(0o755)
-    games = work / "games"
-    games.mkdir()
-    games.chmod(0o755)
+    work, games = campaign_folders("vandrel-users-")
     folder = work / "shared"
     player = prepare(folder, users[0], 0o777)
     shared = folder / "list.txt"
-    shared.write_bytes(b"".join(f"old-{k}\r\n{10 - k}\r\n".encode() for k in range(10)))
+    shared.write_bytes(OLD_LIST)
     os.chown(shared, *users[0])
     shared.chmod(0o666)
     homes = []
